@@ -1,0 +1,77 @@
+// The run's state: every command receives it by reference. A test builds a
+// fresh one with a scripted screen and a temporary working folder.
+#pragma once
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "console/screen.h"
+#include "database/settings.h"
+#include "database/song_table.h"
+
+namespace hv {
+
+// Everything outside the process that the program reaches for.
+struct Environment {
+    // The working folder with a trailing "/"; every file name is resolved
+    // against it.
+    std::string workingFolder;
+    int currentYear = 2026;
+    // Starts the browser program on a file path without waiting.
+    std::function<void(const std::string& browser, const std::string& path)> startBrowser;
+    // Runs a command through /bin/sh and waits for it (the start-up sound).
+    std::function<void(const std::string& command)> runCommand;
+};
+
+struct LinkEntry {
+    std::string key;   // the first 29 columns of the line
+    std::string link;  // the rest of the line
+};
+
+// Leaving the program from deep inside a command: start-up catches it, gives
+// the terminal back and ends with the status.
+struct ProgramExit {
+    int status = 0;
+};
+
+struct App {
+    Screen screen;
+    Environment env;
+
+    SongTable songs;
+    std::vector<BandRow> bands;  // distinct artists after an import or a count
+    Settings settings;
+    int importLimit = kDefaultImportLimit;
+    bool reloadRequest = false;
+    std::string startOption;
+
+    std::vector<LinkEntry> artistLinks;  // "url.txt"
+    std::vector<LinkEntry> songLinks;    // "songurl.txt"
+
+    // Shared prompt fields.
+    std::string messageText;
+    std::string pagePath;
+    std::string browserProgram;
+
+    // Main list positions.
+    int firstShownRow = 0;
+    int highlightOffset = 0;
+    int searchPosition = 0;
+    std::string searchText;
+
+    int statisticsMode = 0;
+
+    int selectedRow() const { return firstShownRow + highlightOffset; }
+    // A file name of the working folder (absolute names are kept).
+    std::string path(const std::string& name) const {
+        if (!name.empty() && name[0] == '/') return name;
+        return env.workingFolder + name;
+    }
+};
+
+// Ends the program with a status (closing the console on the way out).
+[[noreturn]] inline void endProgram(int status) { throw ProgramExit{status}; }
+
+}  // namespace hv

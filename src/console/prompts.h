@@ -1,0 +1,35 @@
+// The small pieces of interaction that many screens share: line input, the
+// message box, the offer to view a page, and finding the browser.
+#pragma once
+
+#include <string>
+
+#include "console/screen.h"
+
+namespace hv {
+
+struct App;
+
+// Reads a typed line at the cursor, echoed in the current attribute, with
+// Backspace editing; Enter ends it. At most maxChars characters are accepted
+// (the receiving field's size); further characters are ignored.
+std::string readLine(Screen& s, size_t maxChars);
+void readLine(Screen& s, std::string& field, size_t maxChars);
+
+// Field sizes, as the characters they can hold.
+constexpr size_t kMessageTextMax = 299;
+constexpr size_t kSongFieldMax = 79;
+
+void showMessage(App& app);
+void offerView(App& app);
+void openInBrowser(App& app, const std::string& fileName);
+void showInputTooLong(App& app);
+
+// Sets the working folder (the current folder with a trailing "/") and the
+// browser program.
+void findBrowser(App& app);
+// $BROWSER when set and not empty, else xdg-open when it is on the PATH, else
+// empty. The arguments are the two variables' values (null when unset).
+std::string chooseBrowser(const char* browserVariable, const char* pathVariable);
+
+}  // namespace hv

@@ -1,0 +1,68 @@
+#include "console/scripted_backend.h"
+
+namespace hv {
+
+int keyCodeOfChar(unsigned char c) {
+    if (c >= 'a' && c <= 'z') return c - 'a' + 'A';
+    if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return c;
+    switch (c) {
+        case '\n':
+        case '\r': return kKeyEnter;
+        case '\b':
+        case 127: return kKeyBackspace;
+        case 27: return kKeyEscape;
+        case ' ': return kKeySpace;
+        case '\t': return kKeyTab;
+        case '+': return kKeyPlus;
+        case '-': return kKeyMinus;
+        default: return 0;
+    }
+}
+
+ScriptedBackend& ScriptedBackend::key(int vk) {
+    InputEvent e{vk, -1, false};
+    if (vk >= 'A' && vk <= 'Z') e.ch = vk - 'A' + 'a';
+    if (vk >= '0' && vk <= '9') e.ch = vk;
+    if (vk == kKeyEnter || vk == kKeyBackspace || vk == kKeyEscape || vk == kKeySpace) e.ch = vk;
+    queue_.push_back(e);
+    return *this;
+}
+
+ScriptedBackend& ScriptedBackend::text(std::string_view chars) {
+    for (char c : chars) {
+        unsigned char u = static_cast<unsigned char>(c);
+        if (c >= 'A' && c <= 'Z') queue_.push_back(InputEvent{kKeyShift, -1, false});
+        queue_.push_back(InputEvent{keyCodeOfChar(u), c == '\n' ? kKeyEnter : u, false});
+    }
+    return *this;
+}
+
+ScriptedBackend& ScriptedBackend::line(std::string_view chars) {
+    text(chars);
+    queue_.push_back(InputEvent{kKeyEnter, kKeyEnter, false});
+    return *this;
+}
+
+ScriptedBackend& ScriptedBackend::nonKeyEvent() {
+    queue_.push_back(InputEvent{0, -1, false});
+    return *this;
+}
+
+ScriptedBackend& ScriptedBackend::failedRead() {
+    queue_.push_back(InputEvent{0, -1, true});
+    return *this;
+}
+
+ScriptedBackend& ScriptedBackend::event(InputEvent e) {
+    queue_.push_back(e);
+    return *this;
+}
+
+InputEvent ScriptedBackend::nextInput() {
+    if (queue_.empty()) throw ScriptExhausted();
+    InputEvent e = queue_.front();
+    queue_.pop_front();
+    return e;
+}
+
+}  // namespace hv

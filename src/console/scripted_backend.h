@@ -1,0 +1,52 @@
+// A backend for tests: keys and typed text are queued beforehand, and the
+// screen is read back from the cell buffer. Running out of queued input ends
+// the test with a clear failure instead of waiting for ever.
+#pragma once
+
+#include <deque>
+#include <stdexcept>
+#include <string_view>
+#include <vector>
+
+#include "console/screen.h"
+
+namespace hv {
+
+struct ScriptExhausted : std::runtime_error {
+    ScriptExhausted() : std::runtime_error("scripted input ran out: the screen waited for a key") {}
+};
+
+class ScriptedBackend : public ScreenBackend {
+public:
+    // A key press. Letters and digits also type their character (a letter in
+    // lower case), Enter types 13, Backspace 8, Escape 27; other keys type none.
+    ScriptedBackend& key(int vk);
+    // Typed characters, each a key press with its key code (Shift+letter for
+    // upper case gives the same code as the lower-case letter).
+    ScriptedBackend& text(std::string_view chars);
+    // Typed characters followed by Enter.
+    ScriptedBackend& line(std::string_view chars);
+    // An event that is not a key press (a mouse move); waitKey must skip it.
+    ScriptedBackend& nonKeyEvent();
+    ScriptedBackend& failedRead();
+    ScriptedBackend& event(InputEvent e);
+
+    size_t pending() const { return queue_.size(); }
+    int opens = 0;
+    int closes = 0;
+    std::vector<int> pauses;
+
+    void open() override { ++opens; }
+    void close() override { ++closes; }
+    void present(const CellGrid&, int, int) override {}
+    InputEvent nextInput() override;
+    void pause(int milliseconds) override { pauses.push_back(milliseconds); }
+
+private:
+    std::deque<InputEvent> queue_;
+};
+
+// The key code a typed character arrives with.
+int keyCodeOfChar(unsigned char c);
+
+}  // namespace hv

@@ -1,0 +1,49 @@
+// The twelve settings kept in "hitvault.ini", one value a line.
+#pragma once
+
+#include <string>
+
+namespace hv {
+
+struct App;
+
+// Switches hold 0 for ON and 1 for OFF.
+constexpr int kSwitchOn = 0;
+constexpr int kSwitchOff = 1;
+constexpr const char* kSettingsFile = "hitvault.ini";
+// Text settings are at most this many characters (a 200-byte field).
+constexpr size_t kSettingTextMax = 199;
+
+struct Settings {
+    std::string songDatabase = "mysongs.txt";  // the database name
+    int chartYear = 0;                         // "Chart No."
+    std::string templateMain = "base.htm";
+    int confirmationChecks = kSwitchOn;
+    std::string templateRest = "base2.htm";
+    std::string emailBox = "outlook.box";
+    std::string voteForm = "formbase.htm";
+    int doubleEmailCheck = kSwitchOn;
+    std::string outlookFolder = "outlook";
+    std::string subjectHeader = "HIT-VAULT";
+    int songsPerPage = 100;
+    int includeSmileys = kSwitchOn;
+};
+
+Settings defaultSettings(int currentYear);
+
+// "ON " for 0, "OFF" otherwise.
+const char* switchText(int value);
+
+// The file's twelve lines, each ending with a line feed.
+std::string formatSettings(const Settings& s);
+// Parses the file's lines; false when the text has fewer than twelve lines.
+bool parseSettings(const std::string& text, Settings& out);
+
+// Fills app.settings from the file, or takes the defaults, raises the reload
+// request and writes them.
+void readSettings(App& app);
+// Writes all twelve settings; false (after a message box) when the file
+// cannot be written, in which case the old file is left as it was.
+bool writeSettings(App& app);
+
+}  // namespace hv
