@@ -1,0 +1,94 @@
+#include "database/column_files.h"
+
+#include <unistd.h>
+
+#include <memory>
+
+#include "app.h"
+#include "database/import.h"
+#include "database/text_files.h"
+
+namespace hv {
+
+namespace {
+
+// The duration column is a 10-byte field.
+constexpr size_t kDurationMax = 9;
+
+void appendNumberLine(std::string& out, int value) {
+    out += std::to_string(value);
+    out += '\n';
+}
+
+}  // namespace
+
+std::array<std::string, 7> formatColumnFiles(const std::vector<Song>& songs) {
+    std::array<std::string, 7> files;
+    int position = 0;
+    for (const Song& s : songs) {
+        ++position;
+        files[0] += s.artist + "\n";
+        files[1] += s.song + "\n";
+        appendNumberLine(files[2], s.year);
+        appendNumberLine(files[3], position);
+        appendNumberLine(files[4], s.prevRank);
+        files[5] += s.duration + "\n";
+        appendNumberLine(files[6], s.votes);
+    }
+    return files;
+}
+
+bool writeColumnFiles(const App& app, const std::vector<Song>& songs, std::string& failedFile) {
+    std::array<std::string, 7> contents = formatColumnFiles(songs);
+    discardColumnFiles(app);
+    for (size_t i = contents.size(); i-- > 0;) {
+        if (!writeFileAtomically(app.path(kColumnFileNames[i]), contents[i])) {
+            failedFile = kColumnFileNames[i];
+            discardColumnFiles(app);
+            return false;
+        }
+    }
+    return true;
+}
+
+void discardColumnFiles(const App& app) {
+    ::unlink(app.path(kColumnFileNames[0]).c_str());
+}
+
+bool loadTable(App& app) {
+    SongTable& table = app.songs;
+    for (Song& row : table.rows) row.year = 0;
+    table.count = 0;
+
+    std::array<std::unique_ptr<LineReader>, 7> files;
+    for (size_t i = 0; i < files.size(); ++i) {
+        files[i] = std::make_unique<LineReader>(app.path(kColumnFileNames[i]));
+        if (!files[i]->isOpen()) {
+            app.reloadRequest = true;
+            return false;
+        }
+    }
+
+    std::array<std::string, 7> line;
+    while (table.count < kSongCapacity) {
+        bool complete = true;
+        for (size_t i = 0; i < files.size() && complete; ++i) complete = files[i]->next(line[i]);
+        if (!complete) break;
+        Song& s = table.rows[table.count];
+        s = Song{};
+        s.artist = fitName(line[0]);
+        s.song = fitName(line[1]);
+        s.year = readNumber(line[2]);
+        s.place = readNumber(line[3]);
+        s.prevRank = readNumber(line[4]);
+        s.duration = line[5].substr(0, kDurationMax);
+        s.votes = readNumber(line[6]);
+        ++table.count;
+    }
+
+    loadLinkTables(app);
+    applyCountryFile(app);
+    return true;
+}
+
+}  // namespace hv

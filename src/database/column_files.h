@@ -1,0 +1,33 @@
+// The seven column files: a line-per-song copy of the imported list that
+// start-up loads instead of parsing the song database file again.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "database/song_table.h"
+
+namespace hv {
+
+struct App;
+
+// In the order they are read in step, one line of each per song.
+constexpr std::array<const char*, 7> kColumnFileNames = {
+    "band.txt", "song.txt", "count.txt", "rating.txt", "py.txt", "time.txt", "votes.txt"};
+
+// The contents of the seven files for a list, in the order of
+// kColumnFileNames. "rating.txt" holds the list position, not the place.
+std::array<std::string, 7> formatColumnFiles(const std::vector<Song>& songs);
+
+// Writes the seven files whole. "band.txt" goes first and comes back last,
+// so that a set left incomplete by a failure is never loaded: the next start
+// imports instead. False, with the name of the file that failed, when one
+// could not be written.
+bool writeColumnFiles(const App& app, const std::vector<Song>& songs, std::string& failedFile);
+
+// Removes "band.txt", so that the next start imports the song database file
+// instead of loading column files that no longer match it.
+void discardColumnFiles(const App& app);
+
+}  // namespace hv

@@ -1,0 +1,18 @@
+// The configuration screen (F10): edits working copies of the settings.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace hv {
+
+struct App;
+struct Settings;
+
+void configurationScreen(App& app);
+
+// The twelve lines the screen lists, one per setting in file order, from
+// "0.. Song Database        : mysongs.txt" to "B.. Include Smileys      : ON ".
+std::vector<std::string> configurationLines(const Settings& settings);
+
+}  // namespace hv

@@ -1,0 +1,35 @@
+// The side files read with the table: artist and song links ("url.txt",
+// "songurl.txt") and the artists' country codes ("country.txt").
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace hv {
+
+struct LinkEntry;
+
+// A link table holds at most this many entries; further lines are ignored.
+constexpr size_t kLinkTableMax = 10009;
+// The link column is a 300-byte field.
+constexpr size_t kLinkTextMax = 299;
+// Country lines name the artist in their first 29 columns but are matched
+// on the first 27 only.
+constexpr size_t kCountryMatchWidth = 27;
+
+// Columns 1 to 29 are the key, the rest of the line the link.
+LinkEntry parseLinkLine(std::string_view line);
+// A missing file gives an empty table.
+std::vector<LinkEntry> readLinkTable(const std::string& path);
+
+struct CountryLine {
+    std::string artistKey;  // the first 27 characters of the artist
+    std::string code;
+};
+// The artist and code of a "country.txt" line; nothing for a line without a
+// code of 2 to 4 characters behind column 29.
+std::optional<CountryLine> parseCountryLine(std::string_view line);
+
+}  // namespace hv

@@ -1,0 +1,144 @@
+#include "database/song_file.h"
+
+#include <cstdio>
+#include <optional>
+
+#include "database/text_files.h"
+
+namespace hv {
+
+namespace {
+
+// Field n (counted from 1) of a tab-separated line; with toLineEnd it runs to
+// the end of the line, tabs included. Nothing when the line has fewer fields.
+std::optional<std::string_view> fieldAt(std::string_view line, int n, bool toLineEnd = false) {
+    size_t start = 0;
+    for (int i = 1; i < n; ++i) {
+        size_t tab = line.find('\t', start);
+        if (tab == std::string_view::npos) return std::nullopt;
+        start = tab + 1;
+    }
+    std::string_view rest = line.substr(start);
+    if (toLineEnd) return rest;
+    return rest.substr(0, rest.find('\t'));
+}
+
+int numberAt(std::string_view line, int n) {
+    return readNumber(fieldAt(line, n).value_or(""));
+}
+
+std::string nameAt(std::string_view line, int n) {
+    return fitName(fieldAt(line, n).value_or(""));
+}
+
+// The row's value before the import shortens it, for songs with no time.
+constexpr const char* kNoDuration = "0:00:00";
+
+}  // namespace
+
+SongLayout songLayoutFor(std::string_view databaseName) {
+    if (databaseName.find("2005.txt") != std::string_view::npos) return SongLayout::List2005;
+    if (databaseName.find("2004.txt") != std::string_view::npos) return SongLayout::List2004;
+    if (databaseName.find("2006.txt") != std::string_view::npos) return SongLayout::List2006;
+    return SongLayout::Generic;
+}
+
+bool layoutShowsPreviousPlace(SongLayout layout) {
+    return layout != SongLayout::Generic;
+}
+
+bool layoutShowsDuration(SongLayout layout) {
+    return layout == SongLayout::List2005 || layout == SongLayout::List2006;
+}
+
+int chartYearFromHeader(std::string_view header, std::string_view databaseName, int currentYear) {
+    int number = readNumber(header);
+    if (number > 1900 && number < 2100) return number;
+    int year = currentYear;
+    for (int candidate = 1999; candidate <= 2010; ++candidate) {
+        if (databaseName.find(std::to_string(candidate)) != std::string_view::npos)
+            year = candidate;
+    }
+    return year;
+}
+
+std::string shortenDuration(std::string_view field) {
+    if (field.size() >= 7) return std::string(field.substr(2, 5));
+    return std::string(field);
+}
+
+Song parseSongLine(std::string_view line, SongLayout layout) {
+    Song s;
+    s.place = numberAt(line, 1);
+    s.artist = nameAt(line, 2);
+    s.song = nameAt(line, 3);
+    s.year = numberAt(line, 4);
+    std::optional<std::string_view> duration;
+    switch (layout) {
+        case SongLayout::Generic:
+            s.prevRank = numberAt(line, 5);
+            duration = fieldAt(line, 6);
+            s.votes = readNumber(fieldAt(line, 7, true).value_or(""));
+            break;
+        case SongLayout::List2004:
+            s.prevRank = numberAt(line, 5);
+            break;
+        case SongLayout::List2005:
+            s.prevRank = numberAt(line, 5);
+            duration = fieldAt(line, 11);
+            break;
+        case SongLayout::List2006:
+            s.prevRank = numberAt(line, 11);
+            duration = fieldAt(line, 12, true);
+            break;
+    }
+    s.duration = shortenDuration(duration.value_or(kNoDuration));
+    return s;
+}
+
+bool endsSongList(const std::string& line, bool hadLineEnd) {
+    return LineReader::countedLength(line, hadLineEnd) < 3;
+}
+
+std::string formatSongFileHeader(int chartYear) {
+    char buffer[160];
+    std::snprintf(buffer, sizeof buffer,
+                  "%4d  Artist                        Song                          Year %4d "
+                  "Duration Votes\n",
+                  chartYear, chartYear - 1);
+    return buffer;
+}
+
+std::string formatSongLine(const Song& song) {
+    char numbers[3][16];
+    std::snprintf(numbers[0], sizeof numbers[0], "%d", song.place);
+    std::snprintf(numbers[1], sizeof numbers[1], "%4d", song.year);
+    std::snprintf(numbers[2], sizeof numbers[2], "%4d", song.prevRank);
+    return std::string(numbers[0]) + "\t" + song.artist + "\t" + song.song + "\t" + numbers[1] +
+           "\t" + numbers[2] + "\t" + song.duration + "\t" + std::to_string(song.votes) + "\n";
+}
+
+SongFileContents readSongFile(const std::string& path, std::string_view databaseName,
+                              int currentYear, int limit) {
+    SongFileContents out;
+    LineReader reader(path);
+    if (!reader.isOpen()) return out;
+    out.opened = true;
+    std::string line;
+    bool hadLineEnd = false;
+    if (!reader.next(line, &hadLineEnd)) return out;
+    out.hasHeader = true;
+    out.chartYear = chartYearFromHeader(line, databaseName, currentYear);
+    SongLayout layout = songLayoutFor(databaseName);
+    while (static_cast<int>(out.songs.size()) < limit && reader.next(line, &hadLineEnd)) {
+        if (endsSongList(line, hadLineEnd)) break;
+        out.songs.push_back(parseSongLine(line, layout));
+        if (static_cast<int>(out.songs.size()) == kImportMaximum) {
+            out.reachedMaximum = true;
+            break;
+        }
+    }
+    return out;
+}
+
+}  // namespace hv

@@ -1,0 +1,93 @@
+#include "database/side_files.h"
+
+#include <gtest/gtest.h>
+
+#include "database/import.h"
+#include "song_list_fixtures.h"
+
+namespace hv {
+namespace {
+
+using test::padded;
+
+TEST(SideFiles, CountryLinesByArtistLaterLineWins) {
+    test::TestApp t;
+    t.addSong("Queen", "Innuendo");
+    t.addSong("Abba", "Waterloo").country = "SE";
+    t.addSong("Queen", "Bicycle Race");
+    t.addSong("Golden Earring", "Radar Love");
+    t.addSong("The Extraordinarily Long Band A", "One");
+    t.writeFile("country.txt", padded("Queen") + "UK\n" + padded("Queen") + "NL\r\n" +
+                                   padded("Abba") + "\n" +                 // exactly 29: no code
+                                   padded("Golden Earring") + "X\n" +      // 1 character
+                                   padded("Golden Earring") + "ABCDE\n" +  // 5 characters
+                                   "The Extraordinarily Long BaXYUSA\n");  // agrees in 27
+    applyCountryFile(t.app);
+    const auto& rows = t.app.songs.rows;
+    EXPECT_EQ(rows[0].country + rows[2].country, "NLNL");
+    EXPECT_EQ(rows[1].country, "");  // emptied first
+    EXPECT_EQ(rows[3].country, "");
+    EXPECT_EQ(rows[4].country, "USA");
+}
+
+TEST(SideFiles, LinkTablesKeyAndRestOfLineAtMostTenThousandNine) {
+    test::TestApp t;
+    std::string urls = padded("Queen") + "http://example.org/queen\r\n" + padded("Abba") + "\n";
+    for (int i = 0; i < 10010; ++i) urls += padded("Filler") + std::to_string(i) + "\n";
+    t.writeFile("url.txt", urls);
+    loadLinkTables(t.app);
+    ASSERT_EQ(t.app.artistLinks.size(), kLinkTableMax);
+    EXPECT_EQ(t.app.artistLinks[0].key, padded("Queen"));
+    EXPECT_EQ(t.app.artistLinks[0].link, "http://example.org/queen");
+    EXPECT_EQ(t.app.artistLinks[1].link, "");
+    EXPECT_TRUE(t.app.songLinks.empty());  // no "songurl.txt"
+}
+
+TEST(SideFiles, BandsCountDistinctArtistsInOrder) {
+    test::TestApp t;
+    t.addSong("Queen", "A");
+    t.addSong("Abba", "B");
+    t.addSong("Queen", "C");
+    EXPECT_EQ(countBands(t.app), 2);
+    EXPECT_EQ(t.app.bands[1].name, padded("Abba"));
+    // A field containing an earlier artist's field counts as seen; that only
+    // shows with names not held at the common width.
+    t.app.songs.rows[1].artist = "Queen";
+    t.app.songs.rows[2].artist = "Queen + Paul Rodgers";
+    EXPECT_EQ(countBands(t.app), 2);
+}
+
+TEST(SideFiles, TableLoadNeedsAllSevenColumnFiles) {
+    test::TestApp t;
+    t.writeFile("mysongs.txt",
+                test::kHeader2007 +
+                    test::genericLine(3, "Queen", "Innuendo", 1991, 12, "0:06:31", 3) +
+                    test::genericLine(9, "Abba", "Waterloo") + "\n");
+    t.writeFile("country.txt", padded("Abba") + "SE\n");
+    t.writeFile("songurl.txt", padded("Waterloo") + "http://x\n");
+    t.app.settings.songDatabase = "mysongs.txt";
+    t.keys.text("x");
+    ASSERT_TRUE(importDatabase(t.app, ImportCaller::Menu));
+    EXPECT_EQ(t.app.songs.rows[1].country, "SE");
+
+    t.app.songs = SongTable{};
+    t.writeFile("time.txt", "06:31\r\n03:30\r\n");  // made on Windows
+    ASSERT_TRUE(loadTable(t.app));
+    const auto& rows = t.app.songs.rows;
+    ASSERT_EQ(t.app.songs.count, 2);
+    EXPECT_EQ(rows[0].place, 1);  // the list position
+    EXPECT_EQ(rows[0].prevRank, 12);
+    EXPECT_EQ(rows[0].votes, 3);
+    EXPECT_EQ(rows[1].duration, "03:30");
+    EXPECT_EQ(rows[1].country, "SE");
+    EXPECT_EQ(t.app.songLinks.size(), 1u);
+    EXPECT_FALSE(t.app.reloadRequest);
+
+    t.removeFile("votes.txt");
+    EXPECT_FALSE(loadTable(t.app));
+    EXPECT_EQ(t.app.songs.count, 0);
+    EXPECT_TRUE(t.app.reloadRequest);
+}
+
+}  // namespace
+}  // namespace hv
