@@ -1,29 +1,86 @@
 #include "database/startup.h"
 
 #include "app.h"
+#include "console/main_list.h"
 #include "console/prompts.h"
+#include "database/import.h"
+#include "database/settings.h"
+#include "database/text_files.h"
 
 namespace hv {
 
-// Interim entry until the main list exists: a framed dialog with line input.
-int runProgram(App& app, const std::vector<std::string>&) {
+namespace {
+
+constexpr const char* kStartSound = "sbplay intro.wav /s";
+constexpr const char* kStartCopy = "backup.txt";
+
+// Each line is exactly 40 characters, so the box looks the same whatever the
+// terminal drew before.
+constexpr const char* kTitleLines[] = {
+    "         HITVAULT Statistics            ",
+    "            version 1.1                 ",
+    "     Your yearly song chart in order    ",
+    "      Loading the list, one moment...   ",
+};
+
+void showTitleScreen(App& app) {
+    Screen& s = app.screen;
+    setAttribute(s, kAttrTitle);
+    moveCursor(s, 0, 0);
+    eraseToEndOfScreen(s);
+    setAttribute(s, kAttrNormal);
+    fillRegion(s, kBlankCell, kWideBox.top, kWideBox.left, kWideBox.bottom, kWideBox.right);
+    drawBox(s, 0, kAttrNormal, kWideBox.top, kWideBox.left, kWideBox.bottom, kWideBox.right);
+    int row = 7;
+    for (const char* line : kTitleLines) {
+        moveCursor(s, row, 21);
+        putText(s, line);
+        row += 2;
+    }
+    // Show the title now: nothing else is drawn until the list is loaded.
+    pauseScreen(s, 0);
+    if (app.env.runCommand) app.env.runCommand(kStartSound);
+}
+
+void loadTableAndSettings(App& app) {
+    if (!loadTable(app)) app.reloadRequest = true;
+    readSettings(app);
+}
+
+[[noreturn]] void startProgram(App& app, const std::vector<std::string>& args) {
+    openScreen(app.screen);
+    if (!args.empty()) app.startOption = upperCase(args[0]);
+    // Tests give the working folder and the browser themselves.
+    if (app.env.workingFolder.empty()) findBrowser(app);
+    if (app.startOption.empty() || app.startOption[0] != 'S') showTitleScreen(app);
+
+    loadTableAndSettings(app);
+    while (app.reloadRequest) {
+        // A failed import has already said why (a file it could not write);
+        // importing again would only repeat that for ever.
+        bool imported = importDatabase(app, ImportCaller::StartUp);
+        app.reloadRequest = false;
+        if (!imported) break;
+        loadTableAndSettings(app);
+    }
+
+    // The list as it was when the program started; no copy when it is missing.
+    copyFileBytes(app.path(app.settings.songDatabase), app.path(kStartCopy));
+    runMainMenu(app);
+}
+
+}  // namespace
+
+int runProgram(App& app, const std::vector<std::string>& args) {
     Screen& s = app.screen;
     try {
-        openScreen(s);
-        SavedRegion saved = openDialog(s, kMessageBox);
-        moveCursor(s, 8, 26);
-        putText(s, "HITVAULT Statistics");
-        moveCursor(s, 10, 26);
-        putText(s, "Your name : ");
-        std::string name = readLine(s, 20);
-        closeDialog(s, saved);
-        moveCursor(s, 0, 0);
-        eraseToEndOfScreen(s);
-        closeScreen(s);
-        return 0;
+        startProgram(app, args);
     } catch (const ProgramExit& e) {
         closeScreen(s);
         return e.status;
+    } catch (...) {
+        closeScreen(s);
+        throw;
     }
 }
 

@@ -1,0 +1,156 @@
+#include "console/main_list.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+
+#include "app.h"
+#include "console/main_commands.h"
+#include "console/screen.h"
+
+namespace hv {
+
+namespace {
+
+std::string formatted(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+std::string formatted(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    va_list copy;
+    va_copy(copy, args);
+    int needed = std::vsnprintf(nullptr, 0, format, args);
+    va_end(args);
+    std::string text(needed > 0 ? static_cast<size_t>(needed) : 0, '\0');
+    if (needed > 0) std::vsnprintf(text.data(), text.size() + 1, format, copy);
+    va_end(copy);
+    return text;
+}
+
+constexpr const char* kMenuLine =
+    "(I)mport (Q)uit (C)ountry (A)rtist (Y)ear (D)ecade (B)and (H)TML (E)xplorer ";
+
+}  // namespace
+
+std::string changeCountField(int changeCount) {
+    if (changeCount > 1000) return formatted("(%d)", changeCount);
+    if (changeCount > 100) return formatted(" (%d)", changeCount);
+    if (changeCount > 10) return formatted("  (%d)", changeCount);
+    if (changeCount > 0) return formatted("   (%d)", changeCount);
+    return "      ";
+}
+
+std::string mainHeaderLine(int chartYear, const std::string& databaseName, int changeCount) {
+    return formatted("%4d  HITVAULT Statistics      (%s)%s     %s            Year  %4d", chartYear,
+                     databaseName.c_str(), databaseNamePadding(databaseName).c_str(),
+                     changeCountField(changeCount).c_str(), chartYear - 1);
+}
+
+std::vector<MainListLine> mainListLines(const SongTable& songs, int firstShownRow) {
+    std::vector<MainListLine> lines;
+    // A number jump may show rows behind the last song; they stay empty.
+    int end = std::min(songs.count, kSongCapacity);
+    for (int r = std::max(firstShownRow, 0); r < firstShownRow + kMainListLines && r < end; ++r) {
+        const Song& song = songs.rows[r];
+        if (isEmptyText(song.artist)) continue;
+        std::string previous =
+            song.prevRank == kNoPreviousPlace ? std::string() : formatted("%4d", song.prevRank);
+        lines.push_back({r, formatted("%4d. %s - %s %4d  %s", r + 1, song.artist.c_str(),
+                                      song.song.c_str(), song.year, previous.c_str())});
+    }
+    return lines;
+}
+
+bool isScrollKey(int key) {
+    switch (key) {
+        case kKeyHome:
+        case kKeyEnd:
+        case kKeyPageUp:
+        case kKeyPageDown:
+        case kKeyUp:
+        case kKeyDown:
+            return true;
+        default:
+            return false;
+    }
+}
+
+MainListPosition scrollMainList(MainListPosition p, int songCount, int key) {
+    const int bottom = std::max(songCount - kMainListLines, 0);
+    switch (key) {
+        case kKeyHome:
+            p.firstShownRow = 0;
+            break;
+        case kKeyEnd:
+            p.firstShownRow = bottom;
+            break;
+        case kKeyPageUp:
+            p.firstShownRow = std::max(p.firstShownRow - kMainListLines, 0);
+            break;
+        case kKeyPageDown:
+            p.firstShownRow = std::min(p.firstShownRow + kMainListLines, bottom);
+            break;
+        case kKeyUp:
+            if (p.highlightOffset > 0) {
+                p.highlightOffset--;
+            } else {
+                p.highlightOffset = 0;
+                p.firstShownRow = std::max(p.firstShownRow - 1, 0);
+            }
+            break;
+        case kKeyDown:
+            if (p.highlightOffset < kMainListLines - 1) {
+                p.highlightOffset++;
+            } else {
+                p.highlightOffset = kMainListLines - 1;
+                p.firstShownRow = std::min(p.firstShownRow + 1, bottom);
+            }
+            break;
+        default:
+            break;
+    }
+    return p;
+}
+
+void drawMainScreen(App& app) {
+    Screen& s = app.screen;
+    moveCursor(s, 0, 0);
+    eraseToEndOfScreen(s);
+    moveCursor(s, 0, 1);
+    putText(s, mainHeaderLine(app.settings.chartYear, app.settings.songDatabase,
+                              app.songs.changeCount));
+    moveCursor(s, 1, 7);
+    printText(s, "===================                                           ==== %s", " ====");
+    int j = 0;
+    for (const MainListLine& line : mainListLines(app.songs, app.firstShownRow)) {
+        setAttribute(s, j == app.highlightOffset ? kAttrHighlight : kAttrNormal);
+        moveCursor(s, j + kMainListTopRow, 1);
+        // Erasing in the current attribute makes the highlight a bar to the
+        // right edge.
+        eraseToEndOfLine(s);
+        putText(s, line.text);
+        syncCursor(s);
+        ++j;
+    }
+    setAttribute(s, kAttrNormal);
+    moveCursor(s, 24, 0);
+    putText(s, kMenuLine);
+    syncCursor(s);
+}
+
+void runMainMenu(App& app) {
+    for (;;) {
+        drawMainScreen(app);
+        int key = waitKey(app.screen);
+        if (isScrollKey(key)) {
+            MainListPosition p =
+                scrollMainList({app.firstShownRow, app.highlightOffset}, app.songs.count, key);
+            app.firstShownRow = p.firstShownRow;
+            app.highlightOffset = p.highlightOffset;
+            continue;
+        }
+        runCommandKey(app, key);
+    }
+}
+
+}  // namespace hv
