@@ -1,0 +1,177 @@
+#include "html/chart_pages.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+
+#include "app.h"
+#include "database/text_files.h"
+#include "html/html_escape.h"
+#include "html/page_template.h"
+#include "html/reference_links.h"
+#include "html/status_mark.h"
+
+namespace hv {
+
+namespace {
+
+// clang-format off
+constexpr const char* kChartLegend =
+    "<IMG BORDER=0 hspace=2 SRC=smile.gif> Song going up       A = Artist Info       S = Song Info\n"
+    "<IMG BORDER=0 hspace=2 SRC=sad.gif> Song going down     C = Video Clip        L = Lyric\n"
+    "<IMG BORDER=0 hspace=2 SRC=biggrin.gif> New Song              \n\n";
+constexpr const char* kChartHeading =
+    "%4d   HITVAULT Statistics                                           Year %4d            Status\n";
+constexpr const char* kChartUnderline =
+    "       ===================                                           ==== ====            ======\n";
+constexpr const char* kSummaryHeading =
+    "%4d   HITVAULT Statistics                                            Year Prev Votes            Status\n";
+constexpr const char* kSummaryUnderline =
+    "       ===================                                            ==== ==== =====            ======\n";
+// clang-format on
+
+int pageSize(const App& app) {
+    return std::max(1, app.settings.songsPerPage);
+}
+
+std::string chartTitleLine(const App& app) {
+    std::string title;
+    appendFormat(title, "<TITLE>Hitvault %d</TITLE>\n", app.settings.chartYear);
+    return title;
+}
+
+std::string button(const char* image, const char* alt, int page) {
+    std::string out;
+    appendFormat(out, "<a href=top%05d.htm><img border=0 src=but/%s alt=%s></a>", page, image, alt);
+    return out;
+}
+
+// The folder of the chart pages is made when it is missing; a failure shows
+// up when the first page cannot be written.
+void makeChartFolder(const App& app) {
+    ::mkdir(app.path(kChartFolder).c_str(), 0777);
+}
+
+}  // namespace
+
+int lastChartPage(int songCount, int songsPerPage) {
+    if (songCount <= 0) return 0;
+    return (songCount - 1) / std::max(1, songsPerPage);
+}
+
+std::string chartPageName(int page) {
+    std::string name;
+    appendFormat(name, "%s/top%05d.htm", kChartFolder, page);
+    return name;
+}
+
+ChartButtons chartButtons(int page, int lastPage) {
+    ChartButtons b;
+    b.home = 0;
+    b.back3 = std::max(0, page - 3);
+    b.back = page == 0 ? 0 : page - 1;
+    b.forward = page == lastPage ? lastPage : page + 1;
+    b.forward3 = page + 3 >= lastPage ? lastPage : page + 3;
+    b.end = lastPage;
+    return b;
+}
+
+std::string navigationLine(int page, int lastPage) {
+    ChartButtons b = chartButtons(page, lastPage);
+    std::string line;
+    appendFormat(line, "\n<center>%s %s %s %s %s %s\n</center>",
+                 button("home.jpg", "Home", b.home).c_str(),
+                 button("back3.jpg", "Back3", b.back3).c_str(),
+                 button("back.jpg", "Previous", b.back).c_str(),
+                 button("forward.jpg", "Next", b.forward).c_str(),
+                 button("forward3.jpg", "Forward3", b.forward3).c_str(),
+                 button("end.jpg", "End", b.end).c_str());
+    return line;
+}
+
+std::string previousPlaceText(int prevRank) {
+    if (prevRank == kNewSong) return " new";
+    if (prevRank == kNoPreviousPlace) return "    ";
+    std::string text;
+    appendFormat(text, "%4d", prevRank);
+    return text;
+}
+
+std::string yearText(int year) {
+    if (year == 0) return "    ";
+    std::string text;
+    appendFormat(text, "%4d", year);
+    return text;
+}
+
+void appendSongRow(std::string& out, const App& app, const Song& song, int position,
+                   SongRowKind kind) {
+    std::string artist = escapeHtmlText(song.artist);
+    std::string title = escapeHtmlText(song.song);
+    std::string year = yearText(song.year);
+    std::string previous = previousPlaceText(song.prevRank);
+    if (kind == SongRowKind::chartPage) {
+        appendFormat(out, "%4d.  %s - %s %s %s  ", position, artist.c_str(), title.c_str(),
+                     year.c_str(), previous.c_str());
+    } else {
+        appendFormat(out, "%4d.  %s - %s %s %s %5d  ", position, artist.c_str(), title.c_str(),
+                     year.c_str(), previous.c_str(), song.votes);
+    }
+    out += artistInfoLink(song.artist, app.artistLinks) + "A</a> ";
+    out += songInfoLink(song.song, song.country, app.songLinks) + "S</a> ";
+    out += videoLink(song.artist, song.song) + "C</a> ";
+    out += lyricsLink(song.artist, song.song) + "L</a>   ";
+    if (kind == SongRowKind::chartPage || app.settings.includeSmileys == kSwitchOn)
+        out += statusMarkImages(statusMark(song.prevRank, song.place));
+    out += "\n";
+}
+
+void appendChartPageBody(std::string& out, const App& app, int page) {
+    const SongTable& songs = app.songs;
+    int perPage = pageSize(app);
+    int first = std::min(page * perPage, songs.count);
+    int last = std::min(first + perPage, songs.count);
+    out += kChartLegend;
+    appendFormat(out, kChartHeading, app.settings.chartYear, app.settings.chartYear - 1);
+    out += kChartUnderline;
+    for (int r = first; r < last; ++r)
+        appendSongRow(out, app, songs.rows[r], r + 1, SongRowKind::chartPage);
+    out += navigationLine(page, lastChartPage(songs.count, perPage));
+}
+
+void appendSummaryPageBody(std::string& out, const App& app) {
+    appendFormat(out, kSummaryHeading, app.settings.chartYear);
+    out += kSummaryUnderline;
+    for (int r = 0; r < app.songs.count; ++r)
+        appendSongRow(out, app, app.songs.rows[r], r + 1, SongRowKind::summaryPage);
+    LineReader figures(app.path(kVoteFiguresFile));
+    if (!figures.isOpen()) return;
+    out += "\n   Statistic This Week                       Overall Statistic\n";
+    std::string line;
+    while (figures.next(line)) out += "   " + escapeHtmlText(line) + "\n";
+}
+
+void writeChartPages(App& app) {
+    makeChartFolder(app);
+    int last = lastChartPage(app.songs.count, pageSize(app));
+    std::string title = chartTitleLine(app);
+    for (int page = 0; page <= last; ++page) {
+        // The template is read again for every page; when it is gone, or a
+        // page cannot be written, the rest of the series is abandoned.
+        if (!writeTemplatePage(
+                app, app.settings.templateMain, chartPageName(page), title,
+                [&](std::string& out) { appendChartPageBody(out, app, page); },
+                MarkerScan::untilBody))
+            return;
+    }
+    offerPage(app, chartPageName(0), "top00000.htm generated...");
+}
+
+void writeSummaryPage(App& app) {
+    if (!writeTemplatePage(app, app.settings.templateRest, kSummaryPage, chartTitleLine(app),
+                           [&](std::string& out) { appendSummaryPageBody(out, app); }))
+        return;
+    offerPage(app, kSummaryPage, "hitvault.htm generated...");
+}
+
+}  // namespace hv

@@ -1,0 +1,53 @@
+// The chart published in two forms: a series of linked pages of a fixed
+// number of songs each (key H), and one summary page with the votes (key V).
+#pragma once
+
+#include <string>
+
+namespace hv {
+
+struct App;
+struct Song;
+
+constexpr const char* kChartFolder = "htm";
+constexpr const char* kSummaryPage = "hitvault.htm";
+constexpr const char* kVoteFiguresFile = "email.ini";
+
+// The number of the last chart page: (songs - 1) / per page, or 0 without
+// songs. A page size below 1 counts as 1.
+int lastChartPage(int songCount, int songsPerPage);
+// "htm/top%05d.htm".
+std::string chartPageName(int page);
+
+// The pages the six buttons of a chart page lead to, never before page 0 nor
+// after the last page.
+struct ChartButtons {
+    int home, back3, back, forward, forward3, end;
+};
+ChartButtons chartButtons(int page, int lastPage);
+// The navigation line below the rows of a chart page.
+std::string navigationLine(int page, int lastPage);
+
+// "%4d", or " new" for a new song, or blank without a previous place.
+std::string previousPlaceText(int prevRank);
+// "%4d", or blank when no year is recorded.
+std::string yearText(int year);
+
+enum class SongRowKind { chartPage, summaryPage };
+// One song row: its position, names, year, previous place (and votes on the
+// summary page), the four reference links and the status images (always on
+// the chart pages, on the summary page when "Include Smileys" is ON).
+void appendSongRow(std::string& out, const App& app, const Song& song, int position,
+                   SongRowKind kind);
+
+// The body of chart page p: legend, heading, its rows and the navigation line.
+void appendChartPageBody(std::string& out, const App& app, int page);
+// The body of the summary page, with the vote figures when the file exists.
+void appendSummaryPageBody(std::string& out, const App& app);
+
+// Key H: writes every chart page, then offers the first one.
+void writeChartPages(App& app);
+// Key V: writes the summary page, then offers it.
+void writeSummaryPage(App& app);
+
+}  // namespace hv

@@ -1,0 +1,14 @@
+// Text put into a page must not break its markup, whatever the names hold.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace hv {
+
+// & < > as &amp; &lt; &gt;; everything else, spaces included, stays.
+std::string escapeHtmlText(std::string_view text);
+// As escapeHtmlText, and " as &quot;, for a value between double quotes.
+std::string escapeHtmlAttribute(std::string_view text);
+
+}  // namespace hv

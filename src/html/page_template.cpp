@@ -1,0 +1,109 @@
+#include "html/page_template.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "app.h"
+#include "console/prompts.h"
+#include "database/text_files.h"
+
+namespace hv {
+
+std::vector<std::string_view> templatePieces(std::string_view text) {
+    std::vector<std::string_view> pieces;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t i = start;
+        size_t counted = 0;
+        while (i < text.size()) {
+            if (text[i] == '\n') {
+                ++i;
+                break;
+            }
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+                i += 2;
+                break;
+            }
+            ++i;
+            if (++counted == kTemplatePieceLength) {
+                // A line end right behind a full piece would have been its
+                // 280th character: it starts the next piece.
+                break;
+            }
+        }
+        pieces.push_back(text.substr(start, i - start));
+        start = i;
+    }
+    return pieces;
+}
+
+std::string fillTemplate(std::string_view templateText, std::string_view titleLine,
+                         const BodyWriter& body, MarkerScan scan) {
+    std::string page;
+    page.reserve(templateText.size() + 4096);
+    bool copyRest = false;
+    for (std::string_view piece : templatePieces(templateText)) {
+        if (copyRest) {
+            page += piece;
+            continue;
+        }
+        if (piece.find(kTitleMarker) != std::string_view::npos) piece = titleLine;
+        if (piece.find(kBodyMarker) != std::string_view::npos) {
+            if (body) body(page);
+            if (scan == MarkerScan::untilBody) copyRest = true;
+            continue;
+        }
+        page += piece;
+    }
+    return page;
+}
+
+bool writeTemplatePage(App& app, const std::string& templateName, const std::string& pageName,
+                       const std::string& titleLine, const BodyWriter& body, MarkerScan scan) {
+    std::optional<std::string> templateText = readWholeFile(app.path(templateName));
+    if (!templateText) {
+        // The user's work stays: the page is abandoned, not the program.
+        moveCursor(app.screen, 23, 2);
+        printText(app.screen, "Obliged file %s not present....", templateName.c_str());
+        readChar(app.screen);
+        return false;
+    }
+    std::string page = fillTemplate(*templateText, titleLine, body, scan);
+    if (!writeFileAtomically(app.path(pageName), page)) {
+        app.messageText = "Could not write " + pageName + " ";
+        showMessage(app);
+        return false;
+    }
+    return true;
+}
+
+void offerPage(App& app, const std::string& pagePath, const std::string& message) {
+    app.messageText = message;
+    app.pagePath = pagePath;
+    offerView(app);
+}
+
+void appendFormat(std::string& out, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    va_list copy;
+    va_copy(copy, args);
+    char small[512];
+    int needed = std::vsnprintf(small, sizeof small, format, args);
+    va_end(args);
+    if (needed < 0) {
+        va_end(copy);
+        return;
+    }
+    if (static_cast<size_t>(needed) < sizeof small) {
+        out.append(small, static_cast<size_t>(needed));
+    } else {
+        size_t at = out.size();
+        out.resize(at + static_cast<size_t>(needed) + 1);
+        std::vsnprintf(out.data() + at, static_cast<size_t>(needed) + 1, format, copy);
+        out.resize(at + static_cast<size_t>(needed));
+    }
+    va_end(copy);
+}
+
+}  // namespace hv

@@ -1,0 +1,49 @@
+#include "stats/artist_grouping.h"
+
+#include <algorithm>
+
+namespace hv {
+
+namespace {
+
+constexpr size_t kBestSongWidth = 23;
+
+}  // namespace
+
+int findArtistGroup(const std::vector<BandRow>& rows, std::string_view artist) {
+    for (size_t r = 0; r < rows.size(); ++r)
+        if (artist.find(rows[r].name) != std::string_view::npos) return static_cast<int>(r);
+    return -1;
+}
+
+std::vector<BandRow> groupByArtist(const SongTable& songs) {
+    std::vector<BandRow> rows;
+    for (int r = 0; r < songs.count; ++r) {
+        const Song& song = songs.rows[r];
+        int points = songPoints(r + 1, songs.count);
+        int group = findArtistGroup(rows, song.artist);
+        if (group >= 0) {
+            rows[group].songCount++;
+            rows[group].points += points;
+            continue;
+        }
+        BandRow row;
+        row.name = song.artist;
+        row.bestSong = song.song.substr(0, kBestSongWidth);
+        row.songCount = 1;
+        row.points = points;
+        row.bestPlace = song.place;
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+void rankByScore(std::vector<BandRow>& rows) {
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const BandRow& a, const BandRow& b) { return a.score > b.score; });
+    auto firstZero =
+        std::find_if(rows.begin(), rows.end(), [](const BandRow& row) { return row.score == 0; });
+    rows.erase(firstZero, rows.end());
+}
+
+}  // namespace hv
