@@ -1,0 +1,327 @@
+#include "console/song_editing.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "app.h"
+#include "console/prompts.h"
+
+namespace hv {
+
+namespace {
+
+constexpr int kLowestYear = 1900;
+constexpr int kHighestYear = 2100;
+constexpr int kHighestPrevRank = 10009;
+
+bool confirmationsOn(const App& app) {
+    return app.settings.confirmationChecks == kSwitchOn;
+}
+
+void putAt(Screen& s, int row, int col, std::string_view text) {
+    moveCursor(s, row, col);
+    putText(s, text);
+}
+
+// Blanks an input place and reads a line there.
+std::string readAt(Screen& s, int row, int col, int blankWidth) {
+    putAt(s, row, col, std::string(blankWidth, ' '));
+    moveCursor(s, row, col);
+    return readLine(s, kSongFieldMax);
+}
+
+// Reads characters until one of `keys` (compared in upper case). A keyboard
+// that cannot be read any more gives `onFailure`, the answer that changes
+// nothing.
+char readChoice(Screen& s, std::string_view keys, char onFailure) {
+    for (;;) {
+        int c = readChar(s);
+        if (c < 0) return onFailure;
+        char key = upperCase(static_cast<char>(c));
+        if (keys.find(key) != std::string_view::npos) return key;
+    }
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// --- Insert ---------------------------------------------------------------
+
+constexpr int kInsertLabelCol = 10;
+constexpr int kInsertInputCol = 25;
+constexpr int kInsertInputWidth = kLargeWindow.right - kInsertInputCol;
+
+// Reads one value of the new song at its row until it is accepted. An empty
+// line gives `emptyValue`, or abandons the insertion when that is null.
+std::optional<std::string> askInsertField(Screen& s, int row, bool (*accepted)(std::string_view),
+                                          const char* emptyValue) {
+    for (;;) {
+        std::string value = readAt(s, row, kInsertInputCol, kInsertInputWidth);
+        if (value.empty()) {
+            if (!emptyValue) return std::nullopt;
+            return std::string(emptyValue);
+        }
+        if (!accepted || accepted(value)) return value;
+    }
+}
+
+// The five values of a new song, asked again from the start on N. Nothing
+// when the user abandons the insertion.
+std::optional<Song> askNewSong(App& app, int target) {
+    Screen& s = app.screen;
+    for (;;) {
+        clearDialog(s, kLargeWindow);
+        moveCursor(s, 4, 20);
+        printText(s, "Insert new song at Place %d", target + 1);
+        const char* labels[] = {
+            "Artist    :  ", "Song      :  ", "Year      :  ", "Duration  :  ", "Votes     :  "};
+        for (int i = 0; i < 5; ++i) putAt(s, 6 + i, kInsertLabelCol, labels[i]);
+        auto artist = askInsertField(s, 6, nullptr, nullptr);
+        if (!artist) return std::nullopt;
+        auto title = askInsertField(s, 7, nullptr, nullptr);
+        if (!title) return std::nullopt;
+        auto year = askInsertField(s, 8, isValidYear, nullptr);
+        if (!year) return std::nullopt;
+        auto duration = askInsertField(s, 9, isValidDuration, "00:00");
+        auto votes = askInsertField(s, 10, isValidVotes, "0");
+        if (confirmationsOn(app)) {
+            putAt(s, 12, 10, "Accept ? ");
+            putAt(s, 14, 10, "(Y)es (N)o (Q)uit ");
+            char key = readChoice(s, "YNQ", 'Q');
+            if (key == 'Q') return std::nullopt;
+            if (key == 'N') continue;
+        }
+        Song song;
+        song.artist = fitName(*artist);
+        song.song = fitName(*title);
+        song.year = readNumber(*year);
+        song.duration = *duration;
+        song.votes = readNumber(*votes);
+        song.prevRank = kNewSong;
+        return song;
+    }
+}
+
+// --- Edit -----------------------------------------------------------------
+
+constexpr int kEditCol = 8;
+constexpr int kEditInputCol = 21;
+constexpr int kEditBlank = 47;
+
+struct EditField {
+    char key;
+    int row;
+    const char* line;      // the field's line in the window
+    const char* reminder;  // the current value, shown under the keys
+    std::string* value;
+    bool (*accepted)(std::string_view);
+};
+
+void drawEditWindow(Screen& s, const EditField* fields, int count) {
+    for (int row = 6; row <= 16; ++row) putAt(s, row, kEditCol, std::string(44, ' '));
+    for (int i = 0; i < count; ++i) {
+        moveCursor(s, fields[i].row, kEditCol);
+        printText(s, fields[i].line, fields[i].value->c_str());
+    }
+    putAt(s, 13, kEditCol, "(A)rtist (S)ong (Y)ear (D)uration (P)rev (V)otes (O)kay (C)ancel ");
+}
+
+// Asks for one field until an accepted value or an empty line (which keeps
+// the value as it was).
+void editField(Screen& s, const EditField& f) {
+    for (;;) {
+        putAt(s, 16, kEditCol, std::string(kEditBlank, ' '));
+        moveCursor(s, 16, kEditCol);
+        printText(s, f.reminder, f.value->c_str());
+        std::string typed = readAt(s, f.row, kEditInputCol, kEditBlank);
+        if (typed.empty()) return;
+        if (f.accepted && !f.accepted(typed)) continue;
+        // Names are stored at the common width; cutting now keeps the line in
+        // the window and stores the same.
+        if (!f.accepted) typed.resize(std::min(typed.size(), static_cast<size_t>(kNameWidth)));
+        *f.value = typed;
+        return;
+    }
+}
+
+}  // namespace
+
+bool isValidYear(std::string_view text) {
+    if (text.size() != 4) return false;
+    int year = readNumber(text);
+    return year >= kLowestYear && year <= kHighestYear;
+}
+
+bool isValidDuration(std::string_view text) {
+    return text.size() == 5 && isDigit(text[0]) && isDigit(text[1]) && text[2] == ':' &&
+           isDigit(text[3]) && isDigit(text[4]);
+}
+
+bool isValidPrevRank(std::string_view text) {
+    int rank = readNumber(text);
+    return rank >= 1 && rank <= kHighestPrevRank;
+}
+
+bool isValidVotes(std::string_view text) {
+    return readNumber(text) >= 0;
+}
+
+bool insertRow(SongTable& table, int target, const Song& song) {
+    if (table.count > kInsertMaximum) return false;
+    target = std::clamp(target, 0, table.count);
+    for (int r = table.count - 1; r >= target; --r) {
+        table.rows[r + 1] = std::move(table.rows[r]);
+        table.rows[r + 1].place += 1;
+    }
+    table.rows[target] = song;
+    table.rows[target].place = target + 1;
+    ++table.count;
+    clearRow(table.rows[table.count]);
+    return true;
+}
+
+void deleteRow(SongTable& table, int target) {
+    if (target < 0 || target >= table.count) return;
+    for (int r = target; r + 1 < table.count; ++r) {
+        table.rows[r] = std::move(table.rows[r + 1]);
+        table.rows[r].place -= 1;
+    }
+    --table.count;
+    clearRow(table.rows[table.count]);
+}
+
+void moveRow(SongTable& table, int from, int to) {
+    if (from < 0 || to < 0 || from >= table.count || to >= table.count || from == to) return;
+    Song moved = std::move(table.rows[from]);
+    if (from < to) {
+        for (int r = from; r < to; ++r) {
+            table.rows[r] = std::move(table.rows[r + 1]);
+            table.rows[r].place -= 1;
+        }
+    } else {
+        for (int r = from - 1; r >= to; --r) {
+            table.rows[r + 1] = std::move(table.rows[r]);
+            table.rows[r + 1].place += 1;
+        }
+    }
+    table.rows[to] = std::move(moved);
+    table.rows[to].place = to + 1;
+}
+
+void insertSong(App& app) {
+    SongTable& t = app.songs;
+    if (t.count > kInsertMaximum) {
+        app.messageText = "The list is full: no insert.";
+        showMessage(app);
+        return;
+    }
+    // On an empty line below the list the new song goes behind the last one,
+    // never into a gap of rows that hold no songs.
+    int target = std::clamp(app.selectedRow(), 0, t.count);
+    Screen& s = app.screen;
+    SavedRegion saved = openDialog(s, kLargeWindow);
+    std::optional<Song> song = askNewSong(app, target);
+    if (song) {
+        insertRow(t, target, *song);
+        ++t.changeCount;
+    }
+    closeDialog(s, saved);
+}
+
+void deleteSong(App& app) {
+    SongTable& t = app.songs;
+    int target = app.selectedRow();
+    if (target < 0 || target >= t.count) return;
+    Screen& s = app.screen;
+    app.messageText = "Delete Song : " + std::to_string(target + 1) + " ";
+    SavedRegion saved = openDialog(s, kMessageBox);
+    putAt(s, 8, 26, app.messageText);
+    putAt(s, 12, 26, "Are you Sure ? ");
+    putAt(s, 14, 26, "(Y)es  (N)o ");
+    if (confirmationsOn(app)) {
+        if (readChoice(s, "YN", 'N') == 'N') {
+            closeDialog(s, saved);
+            return;
+        }
+    } else {
+        pauseScreen(s, 0);
+    }
+    closeDialog(s, saved);
+    deleteRow(t, target);
+    ++t.changeCount;
+}
+
+void moveSong(App& app) {
+    SongTable& t = app.songs;
+    int from = app.selectedRow();
+    if (from < 0 || from >= t.count) return;
+    Screen& s = app.screen;
+    app.messageText = "Move Song : " + std::to_string(from + 1) + " ";
+    SavedRegion saved = openDialog(s, kMessageBox);
+    for (;;) {
+        putAt(s, 7, 26, app.messageText);
+        putAt(s, 9, 26, std::string(18, ' '));
+        putAt(s, 9, 26, "To Place  : ");
+        std::string answer = readLine(s, kSongFieldMax);
+        if (answer.empty()) break;
+        int to = readNumber(answer) - 1;
+        if (to < 0 || to >= t.count || to == from) continue;
+        if (confirmationsOn(app)) {
+            putAt(s, 12, 26, "Are you Sure ? ");
+            putAt(s, 14, 26, "(Y)es  (N)o  (Q)uit ");
+            char key = readChoice(s, "YNQ", 'Q');
+            if (key == 'Q') break;
+            if (key == 'N') continue;
+        }
+        moveRow(t, from, to);
+        ++t.changeCount;
+        break;
+    }
+    closeDialog(s, saved);
+}
+
+void editSong(App& app) {
+    SongTable& t = app.songs;
+    int target = app.selectedRow();
+    if (target < 0 || target >= t.count) return;
+    Screen& s = app.screen;
+    Song& row = t.rows[target];
+    std::string artist = row.artist, title = row.song, duration = row.duration;
+    std::string year = std::to_string(row.year), prevRank = std::to_string(row.prevRank),
+                votes = std::to_string(row.votes);
+    const EditField fields[] = {
+        {'A', 6, "Artist    :  %s", "Artist    : %s", &artist, nullptr},
+        {'S', 7, "Song      :  %s", "Song      : %s", &title, nullptr},
+        {'Y', 8, "Year      :  %s", "Year      : %s", &year, isValidYear},
+        {'D', 9, "Duration  :  %s", "Duration  : %s", &duration, isValidDuration},
+        {'P', 10, "Prev Rank :  %s", "Prev Rank : %s", &prevRank, isValidPrevRank},
+        {'V', 11, "Votes     :  %s", "Votes     : %s", &votes, isValidVotes},
+    };
+    constexpr int kFields = 6;
+    SavedRegion saved = openDialog(s, kLargeWindow);
+    moveCursor(s, 4, kEditCol);
+    printText(s, "Edit song at Place %d", target + 1);
+    for (;;) {
+        drawEditWindow(s, fields, kFields);
+        char key = readChoice(s, "ASYDPVOC", 'C');
+        if (key == 'C') break;
+        if (key == 'O') {
+            row.artist = fitName(artist);
+            row.song = fitName(title);
+            row.duration = duration;
+            row.year = readNumber(year);
+            row.prevRank = readNumber(prevRank);
+            row.votes = readNumber(votes);
+            ++t.changeCount;
+            break;
+        }
+        for (const EditField& f : fields)
+            if (f.key == key) editField(s, f);
+    }
+    closeDialog(s, saved);
+}
+
+}  // namespace hv
