@@ -2,12 +2,12 @@
 
 #include "app.h"
 #include "console/help.h"
-#include "database/configuration_screen.h"
-#include "database/import.h"
 #include "console/prompts.h"
 #include "console/search.h"
 #include "console/song_editing.h"
 #include "console/sort_list.h"
+#include "database/configuration_screen.h"
+#include "database/import.h"
 #include "database/save_list.h"
 #include "html/chart_pages.h"
 #include "stats/top_artists.h"
@@ -16,12 +16,7 @@ namespace hv {
 
 bool runCommandKey(App& app, int key) {
     switch (key) {
-        case 'A': showTopArtists(app); return true;
-        case 'H': writeChartPages(app); return true;
-        case 'V': writeSummaryPage(app); return true;
-        case 'E': openInBrowser(app, "index.htm"); return true;
         case kKeyF1: showHelp(app); return true;
-        case 'Q': quitProgram(app); return true;
         case kKeyF2: editSong(app); return true;
         case kKeyF3: moveSong(app); return true;
         case kKeyF4: saveList(app); return true;
@@ -29,14 +24,19 @@ bool runCommandKey(App& app, int key) {
         case kKeyF7: app.songs.sortOrder = kSortSong; sortList(app); return true;
         case kKeyF8: app.songs.sortOrder = kSortVotes; sortList(app); return true;
         case kKeyF9: app.songs.sortOrder = kSortRanking; sortList(app); return true;
+        case kKeyF10: configurationScreen(app); return true;
         case kKeyInsert: insertSong(app); return true;
         case kKeyDelete: deleteSong(app); return true;
+        case 'A': showTopArtists(app); return true;
+        case 'E': openInBrowser(app, "index.htm"); return true;
         case 'F': app.searchPosition = 0; findSong(app); return true;
-        case 'N': app.searchPosition += 1; findNext(app); return true;
-        case 'P': app.searchPosition -= 1; findPrevious(app); return true;
+        case 'H': writeChartPages(app); return true;
         case 'I': importWithFilePrompt(app); return true;
         case 'L': importWithLimitPrompt(app); return true;
-        case kKeyF10: configurationScreen(app); return true;
+        case 'N': app.searchPosition += 1; findNext(app); return true;
+        case 'P': app.searchPosition -= 1; findPrevious(app); return true;
+        case 'Q': quitProgram(app); return true;
+        case 'V': writeSummaryPage(app); return true;
         default: return false;
     }
 }
