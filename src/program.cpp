@@ -1,18 +1,55 @@
 #include "program.h"
 
 #include <cstdio>
+#include <exception>
 #include <string>
 #include <vector>
 
 #include "app.h"
+#include "console/key_diagnostic.h"
+#include "console/system_environment.h"
+#include "console/terminal_backend.h"
+#include "database/startup.h"
 
 namespace hv {
 
+namespace {
+
+// One line on stderr once the terminal is back in its normal state.
+int fail(Screen& s, const std::string& message) {
+    closeScreen(s);
+    std::fprintf(stderr, "hitvault: %s\n", message.c_str());
+    return 1;
+}
+
+template <typename Body>
+int guarded(Screen& s, Body body) {
+    try {
+        int status = body();
+        closeScreen(s);
+        return status;
+    } catch (const ProgramExit& e) {
+        closeScreen(s);
+        return e.status;
+    } catch (const ConsoleFailure& e) {
+        return fail(s, std::string("console failure in ") + e.what());
+    } catch (const std::exception& e) {
+        return fail(s, std::string("unexpected error: ") + e.what());
+    } catch (...) {
+        return fail(s, "unexpected error");
+    }
+}
+
+}  // namespace
+
 int programMain(int argc, char** argv) {
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-    (void)args;
-    std::puts("hitvault: not yet wired");
-    return 0;
+    App app;
+    app.screen.backend = makeTerminalBackend();
+    if (!args.empty() && args[0] == "--keys")
+        return guarded(app.screen, [&] { return runKeyDiagnostic(app.screen); });
+    app.env = systemEnvironment();
+    return guarded(app.screen, [&] { return runProgram(app, args); });
 }
 
 }  // namespace hv

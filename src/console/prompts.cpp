@@ -89,7 +89,12 @@ void showInputTooLong(App& app) {
 }
 
 std::string chooseBrowser(const char* browserVariable, const char* pathVariable) {
-    if (browserVariable && *browserVariable) return browserVariable;
+    // $BROWSER may list several programs separated by colons; the first is used.
+    if (browserVariable && *browserVariable) {
+        std::string_view list = browserVariable;
+        std::string first(list.substr(0, list.find(':')));
+        if (!first.empty()) return first;
+    }
     std::string_view path = pathVariable ? pathVariable : "";
     for (;;) {
         size_t end = path.find(':');

@@ -28,8 +28,8 @@ void showInputTooLong(App& app);
 // Sets the working folder (the current folder with a trailing "/") and the
 // browser program.
 void findBrowser(App& app);
-// $BROWSER when set and not empty, else xdg-open when it is on the PATH, else
-// empty. The arguments are the two variables' values (null when unset).
+// $BROWSER when set and not empty (the first of a colon-separated list), else xdg-open when it is
+// on the PATH, else empty. The arguments are the two variables' values (null when unset).
 std::string chooseBrowser(const char* browserVariable, const char* pathVariable);
 
 }  // namespace hv

@@ -19,7 +19,8 @@ bool inside(int row, int col) {
 }
 
 void requireOpen(const Screen& s, const char* operation) {
-    if (!s.opened || !s.backend) throw ConsoleFailure(std::string(operation) + ": console not open");
+    if (!s.opened || !s.backend)
+        throw ConsoleFailure(std::string(operation) + ": console not open");
 }
 
 void putByte(Screen& s, unsigned char c) {
@@ -51,7 +52,8 @@ void putByte(Screen& s, unsigned char c) {
 void fillFromCursor(Screen& s, int cells) {
     int row = s.cursorRow, col = s.cursorCol;
     for (int i = 0; i < cells && row < kScreenRows; ++i) {
-        if (inside(row, col)) s.cells[row][col] = Cell{' ', static_cast<unsigned char>(s.attribute), false};
+        if (inside(row, col))
+            s.cells[row][col] = Cell{' ', static_cast<unsigned char>(s.attribute), false};
         if (++col >= kScreenCols) {
             col = 0;
             ++row;
@@ -74,7 +76,9 @@ void closeScreen(Screen& s) {
     s.backend->close();
 }
 
-void setAttribute(Screen& s, int attribute) { s.attribute = attribute & 0xFF; }
+void setAttribute(Screen& s, int attribute) {
+    s.attribute = attribute & 0xFF;
+}
 
 void moveCursor(Screen& s, int row, int col) {
     if (!inside(row, col)) throw ConsoleFailure("moveCursor: position outside the screen");
@@ -135,8 +139,8 @@ int readCell(const Screen& s, int row, int col) {
 
 void writeCell(Screen& s, int row, int col, int cell) {
     if (!inside(row, col)) throw ConsoleFailure("writeCell: position outside the screen");
-    s.cells[row][col] =
-        Cell{static_cast<unsigned char>(cell & 0xFF), static_cast<unsigned char>((cell >> 8) & 0xFF), false};
+    s.cells[row][col] = Cell{static_cast<unsigned char>(cell & 0xFF),
+                             static_cast<unsigned char>((cell >> 8) & 0xFF), false};
 }
 
 void saveRegion(const Screen& s, SavedRegion& buffer, int top, int left, int bottom, int right) {
@@ -202,12 +206,15 @@ int readChar(Screen& s) {
     }
 }
 
+bool isKeyPress(const InputEvent& e) {
+    return !e.failed && e.vk != 0 && e.vk != kKeyShift && e.vk != kKeyCtrl && e.vk != kKeyAlt;
+}
+
 int waitKey(Screen& s) {
     for (;;) {
         InputEvent e = nextInput(s);
         if (e.failed) return kKeyNone;
-        if (e.vk == 0 || e.vk == kKeyShift || e.vk == kKeyCtrl || e.vk == kKeyAlt) continue;
-        return e.vk;
+        if (isKeyPress(e)) return e.vk;
     }
 }
 
@@ -248,6 +255,8 @@ std::string screenText(const Screen& s) {
     return text;
 }
 
-int attributeAt(const Screen& s, int row, int col) { return s.cells.at(row).at(col).attr; }
+int attributeAt(const Screen& s, int row, int col) {
+    return s.cells.at(row).at(col).attr;
+}
 
 }  // namespace hv

@@ -80,7 +80,7 @@ struct InputEvent {
 
 // Where the screen is shown and the keys come from.
 class ScreenBackend {
-public:
+  public:
     virtual ~ScreenBackend() = default;
     virtual void open() = 0;
     virtual void close() = 0;
@@ -136,6 +136,9 @@ void fillRegion(Screen& s, int cell, int top, int left, int bottom, int right);
 void drawBox(Screen& s, int style, int attribute, int top, int left, int bottom, int right);
 int readChar(Screen& s);
 int waitKey(Screen& s);
+// True for the events waitKey returns: key presses other than Shift, Ctrl and
+// Alt on their own.
+bool isKeyPress(const InputEvent& e);
 // The next raw input event (for line editing); shows the screen first.
 InputEvent nextInput(Screen& s);
 void pauseScreen(Screen& s, int milliseconds);

@@ -7,15 +7,23 @@ int keyCodeOfChar(unsigned char c) {
     if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return c;
     switch (c) {
         case '\n':
-        case '\r': return kKeyEnter;
+        case '\r':
+            return kKeyEnter;
         case '\b':
-        case 127: return kKeyBackspace;
-        case 27: return kKeyEscape;
-        case ' ': return kKeySpace;
-        case '\t': return kKeyTab;
-        case '+': return kKeyPlus;
-        case '-': return kKeyMinus;
-        default: return 0;
+        case 127:
+            return kKeyBackspace;
+        case 27:
+            return kKeyEscape;
+        case ' ':
+            return kKeySpace;
+        case '\t':
+            return kKeyTab;
+        case '+':
+            return kKeyPlus;
+        case '-':
+            return kKeyMinus;
+        default:
+            return 0;
     }
 }
 
@@ -32,7 +40,8 @@ ScriptedBackend& ScriptedBackend::text(std::string_view chars) {
     for (char c : chars) {
         unsigned char u = static_cast<unsigned char>(c);
         if (c >= 'A' && c <= 'Z') queue_.push_back(InputEvent{kKeyShift, -1, false});
-        queue_.push_back(InputEvent{keyCodeOfChar(u), c == '\n' ? kKeyEnter : u, false});
+        queue_.push_back(
+            InputEvent{keyCodeOfChar(u), c == '\n' ? static_cast<int>(kKeyEnter) : u, false});
     }
     return *this;
 }

@@ -17,7 +17,7 @@ struct ScriptExhausted : std::runtime_error {
 };
 
 class ScriptedBackend : public ScreenBackend {
-public:
+  public:
     // A key press. Letters and digits also type their character (a letter in
     // lower case), Enter types 13, Backspace 8, Escape 27; other keys type none.
     ScriptedBackend& key(int vk);
@@ -42,7 +42,7 @@ public:
     InputEvent nextInput() override;
     void pause(int milliseconds) override { pauses.push_back(milliseconds); }
 
-private:
+  private:
     std::deque<InputEvent> queue_;
 };
 

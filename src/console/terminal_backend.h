@@ -1,0 +1,17 @@
+// The real terminal behind the console screen (ncursesw). The only part of
+// the program that knows about the terminal library.
+#pragma once
+
+#include <memory>
+
+#include "console/screen.h"
+
+namespace hv {
+
+// A backend on the process's standard input and output. open() fails with
+// ConsoleFailure when they are not a terminal or the terminal type is unknown.
+// While it is open, SIGTERM, SIGHUP and SIGINT give the terminal back and end
+// the program with status 128 + the signal number.
+std::unique_ptr<ScreenBackend> makeTerminalBackend();
+
+}  // namespace hv
