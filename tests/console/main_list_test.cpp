@@ -20,14 +20,11 @@ void addSongs(test::TestApp& t, int n) {
 }  // namespace
 
 TEST(MainList, HeaderAndChangeCountField) {
-    EXPECT_EQ(changeCountField(0), "      ");
-    EXPECT_EQ(changeCountField(7), "   (7)");
-    EXPECT_EQ(changeCountField(11), "  (11)");
-    EXPECT_EQ(changeCountField(101), " (101)");
-    EXPECT_EQ(changeCountField(1001), "(1001)");
+    for (auto [count, field] :
+         {std::pair{0, "      "}, {7, "   (7)"}, {11, "  (11)"}, {101, " (101)"}, {1001, "(1001)"}})
+        EXPECT_EQ(changeCountField(count), field);
 
     test::TestApp t;
-    t.app.settings.chartYear = 2026;
     t.app.songs.changeCount = 7;
     drawMainScreen(t.app);
     EXPECT_EQ(t.row(0),
@@ -45,7 +42,7 @@ TEST(MainList, HeaderAndChangeCountField) {
               " 2026  HITVAULT Statistics      (chartlist2026.txt)           ");
 }
 
-TEST(MainList, WhichRowsAreListed) {
+TEST(MainList, WhichRowsAreListedAndTheHighlightBar) {
     test::TestApp t;
     t.addSong("Queen", "Bohemian Rhapsody", 1975, 1);
     t.addSong("", "nameless", 1999, 5).artist = "";
@@ -53,6 +50,7 @@ TEST(MainList, WhichRowsAreListed) {
     t.addSong("Adele", "Hello", 2015, 0);
     // A stale row behind the last song stays invisible.
     t.app.songs.rows[4].artist = fitName("Ghost");
+    t.app.highlightOffset = 2;
     drawMainScreen(t.app);
     EXPECT_EQ(t.row(3).substr(0, 79),
               "    1. Queen                         - Bohemian Rhapsody             1975     1");
@@ -62,6 +60,10 @@ TEST(MainList, WhichRowsAreListed) {
     EXPECT_EQ(t.row(5).substr(0, 79),
               "    4. Adele                         - Hello                         2015     0");
     EXPECT_EQ(t.row(6), std::string(80, ' '));
+    // The highlight is on line 2, the fourth song, from column 1 to the edge.
+    EXPECT_EQ(attributeAt(t.app.screen, 5, 0), kAttrNormal);
+    for (int c = 1; c < 80; ++c) ASSERT_EQ(attributeAt(t.app.screen, 5, c), kAttrHighlight) << c;
+    for (int row : {4, 6, 24}) EXPECT_EQ(attributeAt(t.app.screen, row, 40), kAttrNormal);
 
     // Near the end of the table only its last rows are read.
     t.app.songs.count = kSongCapacity;
@@ -70,19 +72,6 @@ TEST(MainList, WhichRowsAreListed) {
     ASSERT_EQ(lines.size(), 10u);
     EXPECT_EQ(lines.back().text.substr(0, 7), "10010. ");
     EXPECT_TRUE(mainListLines(t.app.songs, 10015).empty());
-}
-
-TEST(MainList, HighlightIsABarFromColumnOneToTheEdge) {
-    test::TestApp t;
-    addSongs(t, 5);
-    t.app.songs.rows[1].artist = "";
-    t.app.highlightOffset = 2;
-    drawMainScreen(t.app);
-    // Line 2 holds the fourth song, since the second is not listed.
-    EXPECT_EQ(t.row(5).substr(1, 5), "   4.");
-    EXPECT_EQ(attributeAt(t.app.screen, 5, 0), kAttrNormal);
-    for (int c = 1; c < 80; ++c) ASSERT_EQ(attributeAt(t.app.screen, 5, c), kAttrHighlight) << c;
-    for (int row : {4, 6, 24}) EXPECT_EQ(attributeAt(t.app.screen, row, 40), kAttrNormal);
 }
 
 TEST(MainList, ScrollingBounds) {

@@ -64,52 +64,44 @@ TEST(Configuration, ScreenTextsAndRegionRestored) {
 
 TEST(Configuration, SwitchesFlipAndOnlySaveKeepsThem) {
     test::TestApp t;
+    t.keys.text("3");
+    EXPECT_THROW(configurationScreen(t.app), ScriptExhausted);
+    EXPECT_EQ(t.row(9).substr(10, 30), "3.. Confirmation Checks  : OFF");
+    t.keys.text("33");
+    EXPECT_THROW(configurationScreen(t.app), ScriptExhausted);
+    EXPECT_EQ(t.row(9).substr(10, 30), "3.. Confirmation Checks  : ON ");
+    t.keys.text("37Bq");
+    configurationScreen(t.app);
+    EXPECT_EQ(t.app.settings.confirmationChecks + t.app.settings.includeSmileys, 0);
+    EXPECT_FALSE(t.exists("hitvault.ini"));
+
     t.keys.text("3s");
     configurationScreen(t.app);
     EXPECT_EQ(t.app.settings.confirmationChecks, kSwitchOff);
     EXPECT_EQ(iniLine(t, 4), "1");
 
-    test::TestApp u;
-    u.keys.text("3");
-    EXPECT_THROW(configurationScreen(u.app), ScriptExhausted);
-    EXPECT_EQ(u.row(9).substr(10, 30), "3.. Confirmation Checks  : OFF");
-    u.keys.text("33");
-    EXPECT_THROW(configurationScreen(u.app), ScriptExhausted);
-    EXPECT_EQ(u.row(9).substr(10, 30), "3.. Confirmation Checks  : ON ");
-    u.keys.text("37Bq");
-    configurationScreen(u.app);
-    EXPECT_EQ(u.app.settings.confirmationChecks + u.app.settings.includeSmileys, 0);
-    EXPECT_FALSE(u.exists("hitvault.ini"));
-
-    std::filesystem::create_directory(u.folder + "hitvault.ini");
-    u.keys.text("3s").text("x");
-    configurationScreen(u.app);
-    EXPECT_EQ(u.app.messageText, "Could not write hitvault.ini ");
+    t.removeFile("hitvault.ini");
+    std::filesystem::create_directory(t.folder + "hitvault.ini");
+    t.keys.text("3s").text("x");
+    configurationScreen(t.app);
+    EXPECT_EQ(t.app.messageText, "Could not write hitvault.ini ");
 }
 
 TEST(Configuration, TextAndNumberSettings) {
     test::TestApp t;
     // An empty answer keeps the value; 0 songs a page becomes 1.
-    t.keys.text("0")
-        .line("")
-        .text("2")
-        .line("main.htm")
-        .text("1")
-        .line("1999")
-        .text("a")
-        .line("0")
-        .text("s");
+    t.keys.text("0").line("").text("2").line("main.htm");
+    t.keys.text("1").line("1999").text("a").line("0").text("s");
     configurationScreen(t.app);
     EXPECT_EQ(t.app.settings.songDatabase, "mysongs.txt");
     EXPECT_EQ(iniLine(t, 3), "main.htm");
     EXPECT_EQ(t.app.settings.chartYear, 1999);
     EXPECT_EQ(t.app.settings.songsPerPage, 1);
-    t.keys.text("A").line("250").text("S");
-    configurationScreen(t.app);
-    EXPECT_EQ(t.app.settings.songsPerPage, 250);
-    t.keys.text("A").line("abc").text("S");
-    configurationScreen(t.app);
-    EXPECT_EQ(t.app.settings.songsPerPage, 1);
+    for (auto [typed, perPage] : {std::pair{"250", 250}, {"abc", 1}}) {
+        t.keys.text("A").line(typed).text("S");
+        configurationScreen(t.app);
+        EXPECT_EQ(t.app.settings.songsPerPage, perPage) << typed;
+    }
 
     // Input stops at 199 characters; the value shown stays inside the frame.
     t.keys.text("9").line(std::string(250, 'y')).text("s");

@@ -8,8 +8,6 @@
 namespace hv {
 namespace {
 
-using test::padded;
-
 TEST(SideFiles, CountryLinesByArtistLaterLineWins) {
     test::TestApp t;
     t.addSong("Queen", "Innuendo");
@@ -17,11 +15,11 @@ TEST(SideFiles, CountryLinesByArtistLaterLineWins) {
     t.addSong("Queen", "Bicycle Race");
     t.addSong("Golden Earring", "Radar Love");
     t.addSong("The Extraordinarily Long Band A", "One");
-    t.writeFile("country.txt", padded("Queen") + "UK\n" + padded("Queen") + "NL\r\n" +
-                                   padded("Abba") + "\n" +                 // exactly 29: no code
-                                   padded("Golden Earring") + "X\n" +      // 1 character
-                                   padded("Golden Earring") + "ABCDE\n" +  // 5 characters
-                                   "The Extraordinarily Long BaXYUSA\n");  // agrees in 27
+    t.writeFile("country.txt", fitName("Queen") + "UK\n" + fitName("Queen") + "NL\r\n" +
+                                   fitName("Abba") + "\n" +                 // exactly 29: no code
+                                   fitName("Golden Earring") + "X\n" +      // 1 character
+                                   fitName("Golden Earring") + "ABCDE\n" +  // 5 characters
+                                   "The Extraordinarily Long BaXYUSA\n");   // agrees in 27
     applyCountryFile(t.app);
     const auto& rows = t.app.songs.rows;
     EXPECT_EQ(rows[0].country + rows[2].country, "NLNL");
@@ -32,12 +30,12 @@ TEST(SideFiles, CountryLinesByArtistLaterLineWins) {
 
 TEST(SideFiles, LinkTablesKeyAndRestOfLineAtMostTenThousandNine) {
     test::TestApp t;
-    std::string urls = padded("Queen") + "http://example.org/queen\r\n" + padded("Abba") + "\n";
-    for (int i = 0; i < 10010; ++i) urls += padded("Filler") + std::to_string(i) + "\n";
+    std::string urls = fitName("Queen") + "http://example.org/queen\r\n" + fitName("Abba") + "\n";
+    for (int i = 0; i < 10010; ++i) urls += fitName("Filler") + std::to_string(i) + "\n";
     t.writeFile("url.txt", urls);
     loadLinkTables(t.app);
     ASSERT_EQ(t.app.artistLinks.size(), kLinkTableMax);
-    EXPECT_EQ(t.app.artistLinks[0].key, padded("Queen"));
+    EXPECT_EQ(t.app.artistLinks[0].key, fitName("Queen"));
     EXPECT_EQ(t.app.artistLinks[0].link, "http://example.org/queen");
     EXPECT_EQ(t.app.artistLinks[1].link, "");
     EXPECT_TRUE(t.app.songLinks.empty());  // no "songurl.txt"
@@ -49,7 +47,7 @@ TEST(SideFiles, BandsCountDistinctArtistsInOrder) {
     t.addSong("Abba", "B");
     t.addSong("Queen", "C");
     EXPECT_EQ(countBands(t.app), 2);
-    EXPECT_EQ(t.app.bands[1].name, padded("Abba"));
+    EXPECT_EQ(t.app.bands[1].name, fitName("Abba"));
     // A field containing an earlier artist's field counts as seen; that only
     // shows with names not held at the common width.
     t.app.songs.rows[1].artist = "Queen";
@@ -63,8 +61,8 @@ TEST(SideFiles, TableLoadNeedsAllSevenColumnFiles) {
                 test::kHeader2007 +
                     test::genericLine(3, "Queen", "Innuendo", 1991, 12, "0:06:31", 3) +
                     test::genericLine(9, "Abba", "Waterloo") + "\n");
-    t.writeFile("country.txt", padded("Abba") + "SE\n");
-    t.writeFile("songurl.txt", padded("Waterloo") + "http://x\n");
+    t.writeFile("country.txt", fitName("Abba") + "SE\n");
+    t.writeFile("songurl.txt", fitName("Waterloo") + "http://x\n");
     t.app.settings.songDatabase = "mysongs.txt";
     t.keys.text("x");
     ASSERT_TRUE(importDatabase(t.app, ImportCaller::Menu));

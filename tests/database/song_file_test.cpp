@@ -2,45 +2,39 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace hv {
 namespace {
 
-TEST(SongFile, LayoutIsChosenByNameCaseSensitively) {
-    EXPECT_EQ(songLayoutFor("mysongs.txt"), SongLayout::Generic);
-    EXPECT_EQ(songLayoutFor("list2005.txt"), SongLayout::List2005);
-    EXPECT_EQ(songLayoutFor("old/2004.txt"), SongLayout::List2004);
-    EXPECT_EQ(songLayoutFor("2006.txt"), SongLayout::List2006);
-    // 2005 before 2004 before 2006, wherever they stand in the name.
-    EXPECT_EQ(songLayoutFor("2004.txt-2005.txt"), SongLayout::List2005);
-    EXPECT_EQ(songLayoutFor("2006.txt/2004.txt"), SongLayout::List2004);
-    EXPECT_EQ(songLayoutFor("LIST2005.TXT"), SongLayout::Generic);
-}
+TEST(SongFile, LayoutIsChosenByNameAndEachTakesItsOwnFields) {
+    // Case-sensitive; 2005 before 2004 before 2006, wherever they stand in the name.
+    const std::pair<const char*, SongLayout> names[] = {
+        {"mysongs.txt", SongLayout::Generic},        {"list2005.txt", SongLayout::List2005},
+        {"old/2004.txt", SongLayout::List2004},      {"2006.txt", SongLayout::List2006},
+        {"2004.txt-2005.txt", SongLayout::List2005}, {"2006.txt/2004.txt", SongLayout::List2004},
+        {"LIST2005.TXT", SongLayout::Generic}};
+    for (auto [name, layout] : names) EXPECT_EQ(songLayoutFor(name), layout) << name;
 
-TEST(SongFile, EachLayoutTakesItsOwnFields) {
-    Song g = parseSongLine("7\tQueen\tBohemian Rhapsody\t1975\t   3\t0:05:55\t12\tx",
-                           SongLayout::Generic);
-    EXPECT_EQ(g.place, 7);
-    EXPECT_EQ(g.artist, fitName("Queen"));
-    EXPECT_EQ(g.year, 1975);
-    EXPECT_EQ(g.prevRank, 3);
-    EXPECT_EQ(g.duration, "05:55");
-    EXPECT_EQ(g.votes, 12);
-
-    Song a = parseSongLine("1\tA\tB\t1999\t5\t0:03:00\t44", SongLayout::List2004);
-    EXPECT_EQ(a.prevRank, 5);
-    EXPECT_EQ(a.duration, "00:00");  // this layout has no time
-    EXPECT_EQ(a.votes, 0);
-
-    Song b = parseSongLine("2\tA\tB\t1999\t8\tx\tx\tx\tx\t9\t0:03:10\t77", SongLayout::List2005);
-    EXPECT_EQ(b.prevRank, 8);
-    EXPECT_EQ(b.duration, "03:10");
-    EXPECT_EQ(b.votes, 0);
-
-    // Missing fields read as empty: a new song without a time.
-    Song d = parseSongLine("4\tOnly Artist", SongLayout::Generic);
-    EXPECT_EQ(d.song, fitName(""));
-    EXPECT_EQ(d.prevRank, kNewSong);
-    EXPECT_EQ(d.duration, "00:00");
+    // prevRank, duration and votes per layout; missing fields read as empty:
+    // a new song without a time.
+    const std::tuple<const char*, SongLayout, int, const char*, int> lines[] = {
+        {"7\tQueen\tBohemian Rhapsody\t1975\t   3\t0:05:55\t12\tx", SongLayout::Generic, 3, "05:55",
+         12},
+        {"1\tA\tB\t1999\t5\t0:03:00\t44", SongLayout::List2004, 5, "00:00", 0},
+        {"2\tA\tB\t1999\t8\tx\tx\tx\tx\t9\t0:03:10\t77", SongLayout::List2005, 8, "03:10", 0},
+        {"3\tA\tB\t1999\t5\t6\t7\t8\t9\t10\t42\t0:04:01", SongLayout::List2006, 42, "04:01", 0},
+        {"4\tOnly Artist", SongLayout::Generic, kNewSong, "00:00", 0}};
+    for (auto [line, layout, prevRank, duration, votes] : lines) {
+        Song s = parseSongLine(line, layout);
+        EXPECT_EQ(std::tie(s.prevRank, s.duration, s.votes),
+                  std::make_tuple(prevRank, std::string(duration), votes))
+            << line;
+    }
+    Song g = parseSongLine(std::get<0>(lines[0]), SongLayout::Generic);
+    EXPECT_EQ(std::tie(g.place, g.artist, g.song, g.year),
+              std::make_tuple(7, fitName("Queen"), fitName("Bohemian Rhapsody"), 1975));
+    EXPECT_EQ(parseSongLine("4\tOnly Artist", SongLayout::Generic).song, fitName(""));
 }
 
 TEST(SongFile, DurationAndHeaderYearRules) {
@@ -48,13 +42,14 @@ TEST(SongFile, DurationAndHeaderYearRules) {
     EXPECT_EQ(shortenDuration("3:58"), "3:58");
     EXPECT_EQ(shortenDuration("12:04:12"), ":04:1");
 
-    EXPECT_EQ(chartYearFromHeader("2007  Artist", "list2003.txt", 2026), 2007);
-    EXPECT_EQ(chartYearFromHeader("Artist  Song", "list2003.txt", 2026), 2003);
-    EXPECT_EQ(chartYearFromHeader("Artist  Song", "list.txt", 2026), 2026);
-    EXPECT_EQ(chartYearFromHeader("1900", "list.txt", 2026), 2026);  // strictly between
-    EXPECT_EQ(chartYearFromHeader("2100", "list2001.txt", 2026), 2001);
-    // 1999 to 2010 are tried in order, so the later year wins.
-    EXPECT_EQ(chartYearFromHeader("", "2010-vs-1999.txt", 2026), 2010);
+    // A leading number strictly between 1900 and 2100, else the name's last
+    // year of 1999 to 2010, else the current year.
+    const std::tuple<const char*, const char*, int> headers[] = {
+        {"2007  Artist", "list2003.txt", 2007}, {"Artist  Song", "list2003.txt", 2003},
+        {"Artist  Song", "list.txt", 2026},     {"1900", "list.txt", 2026},
+        {"2100", "list2001.txt", 2001},         {"", "2010-vs-1999.txt", 2010}};
+    for (auto [header, name, year] : headers)
+        EXPECT_EQ(chartYearFromHeader(header, name, 2026), year) << header << " " << name;
 }
 
 }  // namespace

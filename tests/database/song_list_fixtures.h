@@ -1,8 +1,14 @@
-// Small builders of song database files for the import tests.
+// Small builders of song database files, and checks of the screen and the
+// working folder that many tests share.
 #pragma once
 
-#include <string>
+#include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "database/text_files.h"
 #include "support/test_app.h"
 
 namespace hv::test {
@@ -26,9 +32,42 @@ inline std::string numberedList(int n) {
     return text + "\n";
 }
 
-// The table as a test expects the import to leave a name: 29 characters.
-inline std::string padded(const std::string& name) {
-    return fitName(name);
+// Every field of a song as one value that compares and prints.
+inline auto fieldsOf(const Song& s) {
+    return std::tie(s.place, s.artist, s.song, s.year, s.prevRank, s.duration, s.votes, s.country);
+}
+
+// A text expected on the screen from a row and column.
+struct Shown {
+    int row, col;
+    std::string text;
+};
+
+// Every text stands where it says; a failure lists each one that does not.
+inline testing::AssertionResult shows(const TestApp& t, const std::vector<Shown>& expected) {
+    std::string wrong;
+    for (const Shown& e : expected) {
+        std::string got = t.row(e.row).substr(e.col, e.text.size());
+        if (got != e.text)
+            wrong += "\n  row " + std::to_string(e.row) + " column " + std::to_string(e.col) +
+                     ": \"" + got + "\", expected \"" + e.text + "\"";
+    }
+    if (wrong.empty()) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "the screen differs:" << wrong << "\n" << t.screen();
+}
+
+// The contents of files of the working folder, "(none)" for a missing one.
+inline std::vector<std::string> filesOf(const TestApp& t, const std::vector<std::string>& names) {
+    std::vector<std::string> out;
+    for (const std::string& name : names)
+        out.push_back(t.exists(name) ? t.readFile(name) : "(none)");
+    return out;
+}
+using Texts = std::vector<std::string>;
+
+// A file of tests/html/data: the pages exactly as they must be written.
+inline std::string htmlData(const std::string& name) {
+    return readWholeFile(sourcePath("tests/html/data/" + name)).value();
 }
 
 }  // namespace hv::test

@@ -2,26 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace hv {
 
-TEST(StatusMark, ExamplesAndSpecialPlaces) {
-    EXPECT_EQ(statusMark(12, 2), "++++ ");
-    EXPECT_EQ(statusMark(600, 450), "+    ");
-    EXPECT_EQ(statusMark(40, 90), "---  ");
-    EXPECT_EQ(statusMark(0, 7), "*****");
-    EXPECT_EQ(statusMark(0, 2000), "new  ");
-    EXPECT_EQ(statusMark(9999, 5), "     ");
-    // Moves of less than 2 places earn nothing.
-    for (int place : {4, 5, 6}) EXPECT_EQ(statusMark(5, place), "     ");
-    // A rise to a place below 1 has no row of the table.
-    EXPECT_EQ(statusMark(5, 0), "     ");
-}
-
-TEST(StatusMark, NewSongStars) {
-    const std::pair<int, const char*> cases[] = {
-        {10, "*****"},  {11, "**** "},   {50, "**** "},   {51, "***  "},   {200, "***  "},
-        {201, "**   "}, {1000, "**   "}, {1001, "*    "}, {1500, "*    "}, {1501, "new  "}};
-    for (const auto& [place, mark] : cases) EXPECT_EQ(statusMark(0, place), mark) << place;
+TEST(StatusMark, ExamplesSpecialPlacesAndNewSongStars) {
+    // Previous place, place, mark. A rise is keyed by the new place, a fall
+    // by the previous one; moves of less than 2 places earn nothing, nor does
+    // a rise to a place below 1. New songs: each band of places at both ends.
+    const std::tuple<int, int, const char*> cases[] = {
+        {12, 2, "++++ "},   {600, 450, "+    "}, {40, 90, "---  "},  {0, 7, "*****"},
+        {0, 2000, "new  "}, {9999, 5, "     "},  {5, 4, "     "},    {5, 5, "     "},
+        {5, 6, "     "},    {5, 0, "     "},     {25, 5, "+++++"},   {5, 25, "-----"},
+        {45, 25, "++   "},  {25, 45, "--   "},   {0, 10, "*****"},   {0, 11, "**** "},
+        {0, 50, "**** "},   {0, 51, "***  "},    {0, 200, "***  "},  {0, 201, "**   "},
+        {0, 1000, "**   "}, {0, 1001, "*    "},  {0, 1500, "*    "}, {0, 1501, "new  "}};
+    for (auto [previous, place, mark] : cases)
+        EXPECT_EQ(statusMark(previous, place), mark) << previous << " to " << place;
 }
 
 TEST(StatusMark, EveryThresholdRowAtItsFirstAndLastStep) {
@@ -42,14 +39,6 @@ TEST(StatusMark, EveryThresholdRowAtItsFirstAndLastStep) {
             EXPECT_EQ(marksForMove(place, r.lastThreshold), r.marks);
         }
     }
-    // The rise is keyed by the new place, the fall by the previous place.
-    EXPECT_EQ(statusMark(25, 5), "+++++");
-    EXPECT_EQ(statusMark(5, 25), "-----");
-    EXPECT_EQ(statusMark(45, 25), "++   ");
-    EXPECT_EQ(statusMark(25, 45), "--   ");
-}
-
-TEST(StatusMark, Images) {
     EXPECT_EQ(statusMarkImages("+-* n"),
               "<IMG BORDER=0 hspace=2 SRC=smile.gif><IMG BORDER=0 hspace=2 SRC=sad.gif>"
               "<IMG BORDER=0 hspace=2 SRC=biggrin.gif> n");

@@ -1,0 +1,59 @@
+// A copy of the sample folder for the end-to-end tests, and a step that
+// presses a key and waits for the screen to answer.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "database/text_files.h"
+#include "support/test_app.h"
+#include "support/tmux_session.h"
+
+namespace hv::test {
+
+// A copy of example/ with a sound player and a browser that only note how
+// they were called (in sbplay.log and fake-browser.log).
+struct SampleFolder {
+    std::string path =
+        std::filesystem::temp_directory_path() / ("hitvault-sample-" + std::to_string(getpid()));
+    SampleFolder() {
+        std::filesystem::remove_all(path);
+        std::filesystem::copy(sourcePath("example"), path,
+                              std::filesystem::copy_options::recursive);
+        std::filesystem::create_directory(path + "/.bin");
+        for (std::string name : {"sbplay", "fake-browser"}) {
+            std::ofstream(path + "/.bin/" + name)
+                << "#!/bin/sh\necho \"$@\" >> " << name << ".log\n";
+            std::filesystem::permissions(path + "/.bin/" + name, std::filesystem::perms::owner_all);
+        }
+    }
+    ~SampleFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    std::vector<std::string> environment() const {
+        const char* searchPath = std::getenv("PATH");
+        return {"PATH=" + path + "/.bin:" + (searchPath ? searchPath : "/usr/bin:/bin"),
+                "BROWSER=" + path + "/.bin/fake-browser"};
+    }
+    std::string file(const std::string& name) const {
+        return readWholeFile(path + "/" + name).value_or("(none)");
+    }
+};
+
+// Sends a key, then waits for a text to show.
+inline testing::AssertionResult press(TmuxSession& tmux, const std::string& key,
+                                      const std::string& shown) {
+    tmux.sendKeys(key);
+    if (tmux.waitFor(shown)) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "no \"" << shown << "\" after " << key << ":\n"
+                                       << tmux.capture();
+}
+
+}  // namespace hv::test
