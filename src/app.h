@@ -72,6 +72,8 @@ struct App {
 };
 
 // Ends the program with a status (closing the console on the way out).
-[[noreturn]] inline void endProgram(int status) { throw ProgramExit{status}; }
+[[noreturn]] inline void endProgram(int status) {
+    throw ProgramExit{status};
+}
 
 }  // namespace hv

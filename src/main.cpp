@@ -1,3 +1,5 @@
 #include "program.h"
 
-int main(int argc, char** argv) { return hv::programMain(argc, argv); }
+int main(int argc, char** argv) {
+    return hv::programMain(argc, argv);
+}

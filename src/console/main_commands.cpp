@@ -15,6 +15,8 @@
 namespace hv {
 
 bool runCommandKey(App& app, int key) {
+    // One key, one command: kept as a table for reading at a glance.
+    // clang-format off
     switch (key) {
         case kKeyF1: showHelp(app); return true;
         case kKeyF2: editSong(app); return true;
@@ -39,6 +41,7 @@ bool runCommandKey(App& app, int key) {
         case 'V': writeSummaryPage(app); return true;
         default: return false;
     }
+    // clang-format on
 }
 
 }  // namespace hv

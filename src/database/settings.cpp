@@ -14,7 +14,9 @@ Settings defaultSettings(int currentYear) {
     return s;
 }
 
-const char* switchText(int value) { return value == kSwitchOn ? "ON " : "OFF"; }
+const char* switchText(int value) {
+    return value == kSwitchOn ? "ON " : "OFF";
+}
 
 std::string formatSettings(const Settings& s) {
     std::string out;
@@ -40,7 +42,8 @@ bool parseSettings(const std::string& text, Settings& out) {
     size_t start = 0;
     while (start < text.size() && lines.size() < 12) {
         size_t end = text.find('\n', start);
-        std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        std::string line =
+            text.substr(start, end == std::string::npos ? std::string::npos : end - start);
         if (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(line);
         if (end == std::string::npos) break;

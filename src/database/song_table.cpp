@@ -27,7 +27,9 @@ int readNumber(std::string_view text) {
     return static_cast<int>(negative ? -value : value);
 }
 
-char upperCase(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char upperCase(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 std::string upperCase(std::string_view text) {
     std::string out(text);
@@ -35,7 +37,9 @@ std::string upperCase(std::string_view text) {
     return out;
 }
 
-bool isEmptyText(std::string_view text) { return text.size() < 3; }
+bool isEmptyText(std::string_view text) {
+    return text.size() < 3;
+}
 
 std::string databaseNamePadding(std::string_view name) {
     return name.size() >= 12 ? std::string() : std::string(12 - name.size(), ' ');
@@ -47,6 +51,8 @@ void resetRowForImport(Song& row) {
     row.duration = "0:00:00";
 }
 
-void clearRow(Song& row) { row = Song{}; }
+void clearRow(Song& row) {
+    row = Song{};
+}
 
 }  // namespace hv

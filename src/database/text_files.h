@@ -12,7 +12,7 @@
 namespace hv {
 
 class LineReader {
-public:
+  public:
     explicit LineReader(const std::string& path);
     ~LineReader();
     LineReader(const LineReader&) = delete;
@@ -29,7 +29,7 @@ public:
         return line.size() + (hadLineEnd ? 1 : 0);
     }
 
-private:
+  private:
     FILE* file_ = nullptr;
 };
 

@@ -20,7 +20,8 @@ ScriptedBackend& installScript(App& app) {
 }
 
 std::string makeTempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "hitvault-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "hitvault-test-XXXXXX").string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     if (!::mkdtemp(name.data())) throw std::runtime_error("cannot create a temporary folder");
@@ -70,8 +71,8 @@ void TestApp::removeFile(const std::string& name) const {
     std::filesystem::remove(folder + name);
 }
 
-Song& TestApp::addSong(const std::string& artist, const std::string& title, int year,
-                       int prevRank, const std::string& duration, int votes, int place) {
+Song& TestApp::addSong(const std::string& artist, const std::string& title, int year, int prevRank,
+                       const std::string& duration, int votes, int place) {
     SongTable& t = app.songs;
     if (t.count >= kSongCapacity) throw std::runtime_error("test table full");
     Song& s = t.rows[t.count];
