@@ -49,6 +49,16 @@ run_suite() {
     return "$result"
 }
 
+# The sources stay formatted by the project's .clang-format.
+if command -v clang-format >/dev/null; then
+    echo "=== format check"
+    if ! (cd "$root" && git ls-files -z 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' |
+        xargs -0 clang-format --dry-run --Werror); then
+        echo "=== format check failed: run clang-format -i on the files above"
+        status=1
+    fi
+fi
+
 run_suite "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo || status=1
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
