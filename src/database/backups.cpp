@@ -22,16 +22,36 @@ std::string backupName(const std::string& stem, int generation) {
     return stem + extension;
 }
 
+namespace {
+
+void showBackupFailed(App& app) {
+    app.messageText = "Could not make Backup ";
+    showMessage(app);
+}
+
+}  // namespace
+
 void rotateBackups(App& app) {
-    std::optional<std::string> stem = backupStem(app.settings.songDatabase);
+    const std::string& database = app.settings.songDatabase;
+    std::optional<std::string> stem = backupStem(database);
+    // A list named like one of its own generations ("chart.002") would be
+    // overwritten by the shift before the user has agreed to save.
+    for (int g = 1; stem && g <= kBackupGenerations; ++g)
+        if (backupName(*stem, g) == database) stem.reset();
     if (!stem) {
-        app.messageText = "Could not make Backup ";
-        showMessage(app);
+        showBackupFailed(app);
         return;
     }
-    for (int g = kBackupGenerations - 1; g >= 1; --g)
-        copyFileBytes(app.path(backupName(*stem, g)), app.path(backupName(*stem, g + 1)));
-    copyFileBytes(app.path(app.settings.songDatabase), app.path(backupName(*stem, 1)));
+    for (int g = kBackupGenerations; g >= 1; --g) {
+        std::string from = app.path(g == 1 ? database : backupName(*stem, g - 1));
+        if (!canOpenForReading(from)) continue;
+        // Going on after a failed copy would overwrite a generation that
+        // was not passed on.
+        if (!copyFileBytes(from, app.path(backupName(*stem, g)))) {
+            showBackupFailed(app);
+            return;
+        }
+    }
 }
 
 }  // namespace hv

@@ -23,7 +23,9 @@ std::string backupName(const std::string& stem, int generation);
 // Shifts .004 to .005 down to .001 to .002, then copies the database file to
 // .001. A generation whose source is missing is skipped and leaves its
 // target as it was; every copy replaces its target only when complete. A
-// name without "." gets "Could not make Backup " and no copies.
+// name without "." or named like one of its own generations gets "Could not
+// make Backup " and no copies; so does a copy that fails, which also ends
+// the shift there, so no generation is overwritten before it was passed on.
 void rotateBackups(App& app);
 
 }  // namespace hv

@@ -93,13 +93,13 @@ void editSetting(Screen& screen, const SettingLine& line, int index, Settings& w
     putText(screen, std::string(36, ' '));
     moveCursor(screen, row, kAnswerColumn);
     std::string answer = readLine(screen, kSettingTextMax);
-    if (answer.empty()) return;
     if (line.kind == Kind::Text) {
-        working.*line.text = answer;
+        if (!answer.empty()) working.*line.text = answer;
         return;
     }
-    working.*line.number = readNumber(answer);
-    // The chart pages need at least one song a page.
+    if (!answer.empty()) working.*line.number = readNumber(answer);
+    // The chart pages need at least one song a page; a 0 from a hand-edited
+    // file is put right too, even when the answer keeps the value.
     if (line.number == &Settings::songsPerPage && working.songsPerPage == 0) {
         working.songsPerPage = 1;
     }

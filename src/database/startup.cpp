@@ -65,7 +65,11 @@ void loadTableAndSettings(App& app) {
     }
 
     // The list as it was when the program started; no copy when it is missing.
-    copyFileBytes(app.path(app.settings.songDatabase), app.path(kStartCopy));
+    std::string database = app.path(app.settings.songDatabase);
+    if (canOpenForReading(database) && !copyFileBytes(database, app.path(kStartCopy))) {
+        app.messageText = std::string("Could not write ") + kStartCopy + " ";
+        showMessage(app);
+    }
     runMainMenu(app);
 }
 

@@ -62,9 +62,19 @@ std::optional<std::string> readWholeFile(const std::string& path) {
     return content;
 }
 
-bool writeFileAtomically(const std::string& path, std::string_view content) {
+bool writeFileAtomically(const std::string& given, std::string_view content) {
+    // Writing through a link replaces the file it names and keeps the link,
+    // as a plain rewrite of the file would.
+    std::string path = given;
     struct stat st;
-    if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return false;
+    if (::lstat(given.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        if (char* resolved = ::realpath(given.c_str(), nullptr)) {
+            path = resolved;
+            std::free(resolved);
+        }
+    }
+    bool replacing = ::stat(path.c_str(), &st) == 0;
+    if (replacing && S_ISDIR(st.st_mode)) return false;
     std::string temp = path + ".hvtmpXXXXXX";
     std::vector<char> name(temp.begin(), temp.end());
     name.push_back('\0');
@@ -84,10 +94,11 @@ bool writeFileAtomically(const std::string& path, std::string_view content) {
         left -= static_cast<size_t>(w);
     }
     if (ok && ::fsync(fd) != 0) ok = false;
-    // New files get the usual permissions rather than mkstemp's 0600.
+    // A replaced file keeps its permissions; a new one gets the usual ones
+    // rather than mkstemp's 0600.
     mode_t mask = ::umask(0);
     ::umask(mask);
-    if (ok) ::fchmod(fd, 0666 & ~mask);
+    if (ok) ::fchmod(fd, replacing ? (st.st_mode & 07777) : (0666 & ~mask));
     if (::close(fd) != 0) ok = false;
     if (ok && ::rename(name.data(), path.c_str()) != 0) ok = false;
     if (!ok) ::unlink(name.data());

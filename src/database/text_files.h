@@ -39,8 +39,9 @@ bool fileExists(const std::string& path);
 std::optional<std::string> readWholeFile(const std::string& path);
 
 // Writes the content to a new file beside the target and renames it over the
-// target once it is complete and flushed. False, with the target untouched,
-// when anything fails.
+// target once it is complete and flushed. A link is followed (the file it
+// names is replaced), and a replaced file keeps its permissions. False, with
+// the target untouched, when anything fails.
 bool writeFileAtomically(const std::string& path, std::string_view content);
 
 // Copies a file byte for byte, replacing the target. False when the source

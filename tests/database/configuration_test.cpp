@@ -102,6 +102,11 @@ TEST(Configuration, TextAndNumberSettings) {
         configurationScreen(t.app);
         EXPECT_EQ(t.app.settings.songsPerPage, perPage) << typed;
     }
+    // A 0 from a hand-edited file is put right even by an empty answer.
+    t.app.settings.songsPerPage = 0;
+    t.keys.text("a").line("").text("s");
+    configurationScreen(t.app);
+    EXPECT_EQ(t.app.settings.songsPerPage, 1);
 
     // Input stops at 199 characters; the value shown stays inside the frame.
     t.keys.text("9").line(std::string(250, 'y')).text("s");

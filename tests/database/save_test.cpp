@@ -142,7 +142,7 @@ TEST_F(SaveList, NewFileNamesAndTheOverwriteQuestion) {
     EXPECT_NE(t.readFile("top.txt").find("\t99\n"), std::string::npos);
 }
 
-TEST_F(SaveList, BackupsOfNamesWithoutOrWithFolderDots) {
+TEST_F(SaveList, BackupsOfOddNamesAndFailedCopies) {
     // The stem ends at the name's first dot, never at one of a folder.
     EXPECT_EQ(backupStem("my.songs.txt"), "my");
     EXPECT_FALSE(backupStem("lists.2024/top"));
@@ -160,6 +160,44 @@ TEST_F(SaveList, BackupsOfNamesWithoutOrWithFolderDots) {
     saveList(t.app);
     EXPECT_EQ(test::filesOf(t, {"lists.2024/top.txt", "lists.2024/top.001", "lists.001"}),
               (test::Texts{kThreeSongsFile, "old top\n", "(none)"}));
+
+    // A list named like one of its own generations is not shifted over.
+    t.app.settings.songDatabase = "chart.002";
+    t.writeFile("chart.002", "the list\n");
+    t.writeFile("chart.001", "generation 1");
+    t.app.songs.changeCount = 1;
+    t.app.messageText.clear();
+    t.keys.text(" q");
+    saveList(t.app);
+    EXPECT_EQ(t.app.messageText, "Could not make Backup ");
+    EXPECT_EQ(test::filesOf(t, {"chart.002", "chart.001", "chart.003"}),
+              (test::Texts{"the list\n", "generation 1", "(none)"}));
+
+    // .002 cannot be replaced: the shift stops before .001 is overwritten.
+    t.app.settings.songDatabase = "mysongs.txt";
+    t.writeFile("mysongs.001", "generation 1");
+    std::filesystem::create_directory(t.folder + "mysongs.002");
+    t.app.songs.changeCount = 1;
+    t.app.messageText.clear();
+    t.keys.text(" q");
+    saveList(t.app);
+    EXPECT_EQ(t.app.messageText, "Could not make Backup ");
+    EXPECT_EQ(t.readFile("mysongs.001"), "generation 1");
+    EXPECT_EQ(t.keys.pending(), 0u);
+}
+
+TEST_F(SaveList, SavingThroughALinkKeepsTheLinkAndThePermissions) {
+    namespace fs = std::filesystem;
+    const fs::perms private_ = fs::perms::owner_read | fs::perms::owner_write;
+    t.writeFile("real/list.txt", "old list\n");
+    fs::permissions(t.folder + "real/list.txt", private_);
+    fs::create_symlink("real/list.txt", t.folder + "link.txt");
+    t.app.settings.songDatabase = "link.txt";
+    t.keys.text("y");
+    saveList(t.app);
+    EXPECT_TRUE(fs::is_symlink(t.folder + "link.txt"));
+    EXPECT_EQ(t.readFile("real/list.txt"), kThreeSongsFile);
+    EXPECT_EQ(fs::status(t.folder + "real/list.txt").permissions(), private_);
 }
 
 TEST_F(SaveList, QuitAsksOnlyWithChanges) {

@@ -144,6 +144,14 @@ TEST(StartUp, MissingDatabaseOrUnwritableSettings) {
     EXPECT_EQ(start(locked, {"s"}, "  q"), 0);
     EXPECT_EQ(locked.keys.pending(), 0u);
 
+    // A start copy that cannot be written is reported, not passed over.
+    test::TestApp blocked;
+    blocked.writeFile("mysongs.txt", kDatabase);
+    std::filesystem::create_directory(blocked.folder + "backup.txt");
+    EXPECT_EQ(start(blocked, {"s"}, "  q"), 0);
+    EXPECT_EQ(blocked.app.messageText, "Could not write backup.txt ");
+    EXPECT_EQ(blocked.keys.pending(), 0u);
+
     // Running out of keys on the main list still closes the console.
     test::TestApp out;
     out.writeFile("mysongs.txt", kDatabase);
