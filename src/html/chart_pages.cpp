@@ -35,20 +35,18 @@ int pageSize(const App& app) {
 }
 
 std::string chartTitleLine(const App& app) {
-    std::string title;
-    appendFormat(title, "<TITLE>Hitvault %d</TITLE>\n", app.settings.chartYear);
-    return title;
+    return formatText("<TITLE>Hitvault %d</TITLE>\n", app.settings.chartYear);
 }
 
 std::string button(const char* image, const char* alt, int page) {
-    std::string out;
-    appendFormat(out, "<a href=top%05d.htm><img border=0 src=but/%s alt=%s></a>", page, image, alt);
-    return out;
+    return formatText("<a href=top%05d.htm><img border=0 src=but/%s alt=%s></a>", page, image, alt);
 }
 
-// The folder of the chart pages is made when it is missing; a failure shows
-// up when the first page cannot be written.
+// The folder of the chart pages is made when it is missing, but only when
+// the template is there, so a missing template leaves nothing behind. A
+// failure shows up when the first page cannot be written.
 void makeChartFolder(const App& app) {
+    if (!canOpenForReading(app.path(app.settings.templateMain))) return;
     ::mkdir(app.path(kChartFolder).c_str(), 0777);
 }
 
@@ -60,9 +58,7 @@ int lastChartPage(int songCount, int songsPerPage) {
 }
 
 std::string chartPageName(int page) {
-    std::string name;
-    appendFormat(name, "%s/top%05d.htm", kChartFolder, page);
-    return name;
+    return formatText("%s/top%05d.htm", kChartFolder, page);
 }
 
 ChartButtons chartButtons(int page, int lastPage) {
@@ -92,16 +88,12 @@ std::string navigationLine(int page, int lastPage) {
 std::string previousPlaceText(int prevRank) {
     if (prevRank == kNewSong) return " new";
     if (prevRank == kNoPreviousPlace) return "    ";
-    std::string text;
-    appendFormat(text, "%4d", prevRank);
-    return text;
+    return formatText("%4d", prevRank);
 }
 
 std::string yearText(int year) {
     if (year == 0) return "    ";
-    std::string text;
-    appendFormat(text, "%4d", year);
-    return text;
+    return formatText("%4d", year);
 }
 
 void appendSongRow(std::string& out, const App& app, const Song& song, int position,
@@ -168,10 +160,8 @@ void writeChartPages(App& app) {
 }
 
 void writeSummaryPage(App& app) {
-    if (!writeTemplatePage(app, app.settings.templateRest, kSummaryPage, chartTitleLine(app),
-                           [&](std::string& out) { appendSummaryPageBody(out, app); }))
-        return;
-    offerPage(app, kSummaryPage, "hitvault.htm generated...");
+    publishPage(app, app.settings.templateRest, kSummaryPage, chartTitleLine(app),
+                [&](std::string& out) { appendSummaryPageBody(out, app); });
 }
 
 }  // namespace hv

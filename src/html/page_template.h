@@ -52,7 +52,14 @@ bool writeTemplatePage(App& app, const std::string& templateName, const std::str
 // Puts the message and the page path in place and offers the page for viewing.
 void offerPage(App& app, const std::string& pagePath, const std::string& message);
 
+// The usual road for a page of the working folder: writes it and, when that
+// worked, offers it with the message "<page> generated...".
+void publishPage(App& app, const std::string& templateName, const std::string& pageName,
+                 const std::string& titleLine, const BodyWriter& body);
+
 // printf-style formatting appended to a page being built.
 void appendFormat(std::string& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
+// printf-style formatting into a new text.
+std::string formatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 }  // namespace hv

@@ -34,7 +34,7 @@ std::string repeated(char c, int count) {
 
 }  // namespace
 
-int marksForMove(int keyPlace, int move) {
+int marksForMove(int keyPlace, long long move) {
     const MarkRow* row = nullptr;
     for (const MarkRow& candidate : kMarkRows)
         if (keyPlace >= candidate.firstPlace) row = &candidate;
@@ -55,8 +55,11 @@ std::string statusMark(int prevRank, int place) {
         return "new  ";
     }
     if (prevRank == kNoPreviousPlace) return std::string(kStatusMarkWidth, ' ');
-    if (prevRank - place >= 2) return repeated('+', marksForMove(place, prevRank - place));
-    if (place - prevRank >= 2) return repeated('-', marksForMove(prevRank, place - prevRank));
+    // Places come from files and typing: the difference of two extreme
+    // values does not fit an int.
+    long long rise = static_cast<long long>(prevRank) - place;
+    if (rise >= 2) return repeated('+', marksForMove(place, rise));
+    if (-rise >= 2) return repeated('-', marksForMove(prevRank, -rise));
     return std::string(kStatusMarkWidth, ' ');
 }
 

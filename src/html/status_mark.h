@@ -11,7 +11,7 @@ constexpr int kStatusMarkWidth = 5;
 
 // How many marks a move earns: the thresholds of the row of the key place
 // that the move reaches. The key place is the better of the two places.
-int marksForMove(int keyPlace, int move);
+int marksForMove(int keyPlace, long long move);
 
 // Five characters: up to five "+" for a rise of at least 2 places, up to five
 // "-" for a fall of at least 2, "*" stars (or "new") for a new song, else spaces.

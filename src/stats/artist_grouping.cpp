@@ -4,15 +4,9 @@
 
 namespace hv {
 
-namespace {
-
-constexpr size_t kBestSongWidth = 23;
-
-}  // namespace
-
 int findArtistGroup(const std::vector<BandRow>& rows, std::string_view artist) {
     for (size_t r = 0; r < rows.size(); ++r)
-        if (artist.find(rows[r].name) != std::string_view::npos) return static_cast<int>(r);
+        if (artistInGroup(rows[r].name, artist)) return static_cast<int>(r);
     return -1;
 }
 
@@ -29,7 +23,7 @@ std::vector<BandRow> groupByArtist(const SongTable& songs) {
         }
         BandRow row;
         row.name = song.artist;
-        row.bestSong = song.song.substr(0, kBestSongWidth);
+        row.bestSong = song.song;
         row.songCount = 1;
         row.points = points;
         row.bestPlace = song.place;

@@ -1,5 +1,6 @@
 // The rules every statistics view shares: how many points a song earns by its
-// place in the list, and which songs count as one artist.
+// place in the list, which songs count as one artist, and how groups are
+// ranked by their score.
 #pragma once
 
 #include <string_view>
@@ -9,25 +10,32 @@
 
 namespace hv {
 
-// The song at 1-based list position p of a list of n songs earns n + 1 - p
-// points: the first song n, the last song 1.
-inline int songPoints(int position, int songCount) {
-    return songCount + 1 - position;
+// The song at 1-based list position p of a list of listSize songs earns
+// listSize + 1 - p points: the first song listSize, the last song 1.
+inline int songPoints(int position, int listSize) {
+    return listSize + 1 - position;
 }
 
-// The mean list position of a group from its integer average of points; the
-// truncated average makes this the mean rounded up.
-inline int averagePlace(int averagePoints, int songCount) {
-    return songCount + 1 - averagePoints;
+// The mean list position of an artist from its integer average of points; the
+// truncated average makes this the mean rounded up. (The year and decade
+// views show one less: listSize - averagePoints.)
+inline int averagePlace(int averagePoints, int listSize) {
+    return listSize + 1 - averagePoints;
 }
 
-// The first row whose name occurs in the artist field (case-sensitive), or -1.
-// With every artist held at the same padded width this finds equal fields.
+// A song belongs to a group when the group's name occurs in its artist field
+// (case-sensitive). With every artist held at the same padded width this
+// means equal fields; a shorter name would capture every artist holding it.
+inline bool artistInGroup(std::string_view groupName, std::string_view artist) {
+    return artist.find(groupName) != std::string_view::npos;
+}
+
+// The first row whose name the artist field belongs to, or -1.
 int findArtistGroup(const std::vector<BandRow>& rows, std::string_view artist);
 
 // Groups the list by artist in list order: a row per artist with its first
-// song's artist field as name, the first 23 characters of that song's title,
-// that song's place, the number of songs and the sum of their points.
+// song's artist field as name, that song's whole title and its place, the
+// number of songs and the sum of their points.
 std::vector<BandRow> groupByArtist(const SongTable& songs);
 
 // Orders the rows by score, highest first, keeping rows of equal score in the

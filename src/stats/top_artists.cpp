@@ -14,6 +14,8 @@ namespace hv {
 namespace {
 
 constexpr const char* kModeNames[] = {"Number of Songs", "Average Ranking", "Most Popular"};
+// The best song is shown by its first 23 characters.
+constexpr size_t kBestSongWidth = 23;
 
 int scoreFor(const BandRow& row, int mode, int minimum) {
     if (row.songCount < minimum) return 0;
@@ -64,6 +66,7 @@ int nextTopArtistsMode(int mode) {
 std::vector<BandRow> rankArtists(const SongTable& songs, int mode, int minimum) {
     std::vector<BandRow> rows = groupByArtist(songs);
     for (BandRow& row : rows) {
+        row.bestSong.resize(std::min(row.bestSong.size(), kBestSongWidth));
         row.points /= row.songCount;
         row.score = scoreFor(row, mode, minimum);
     }
@@ -72,7 +75,7 @@ std::vector<BandRow> rankArtists(const SongTable& songs, int mode, int minimum) 
 }
 
 void appendTopArtistsPageBody(std::string& out, const std::vector<BandRow>& ranking, int chartYear,
-                              int songCount) {
+                              int listSize) {
     appendFormat(
         out, "%4d   Top Artists                 Songs  Average  Best Song               Place\n",
         chartYear);
@@ -81,20 +84,18 @@ void appendTopArtistsPageBody(std::string& out, const std::vector<BandRow>& rank
         const BandRow& row = ranking[r];
         appendFormat(out, "%3d.   %s%3d    %4d    %s  %4d ", static_cast<int>(r + 1),
                      escapeHtmlText(row.name).c_str(), row.songCount,
-                     averagePlace(row.points, songCount), escapeHtmlText(row.bestSong).c_str(),
+                     averagePlace(row.points, listSize), escapeHtmlText(row.bestSong).c_str(),
                      row.bestPlace);
         out += "\n";
     }
 }
 
 void writeTopArtistsPage(App& app, const std::vector<BandRow>& ranking) {
-    std::string title;
-    appendFormat(title, "<TITLE>Top Artists %d</TITLE>\n", app.settings.chartYear);
-    bool written = writeTemplatePage(
-        app, app.settings.templateRest, kTopArtistsPage, title, [&](std::string& out) {
-            appendTopArtistsPageBody(out, ranking, app.settings.chartYear, app.songs.count);
-        });
-    if (written) offerPage(app, kTopArtistsPage, "artist.htm generated...");
+    publishPage(app, app.settings.templateRest, kTopArtistsPage,
+                formatText("<TITLE>Top Artists %d</TITLE>\n", app.settings.chartYear),
+                [&](std::string& out) {
+                    appendTopArtistsPageBody(out, ranking, app.settings.chartYear, app.songs.count);
+                });
 }
 
 void showTopArtists(App& app) {

@@ -23,15 +23,16 @@ const char* topArtistsModeName(int mode);
 int nextTopArtistsMode(int mode);
 
 // The ranking for a mode and minimum: every artist with at least the minimum
-// number of songs, highest score first. points holds the integer average of
-// the artist's points, score the ranking key:
+// number of songs, highest score first, its best song cut to 23 characters.
+// points holds the integer average of the artist's points, score the ranking
+// key:
 //   mode 0 the number of songs, mode 1 the average points,
 //   mode 2 the average points times (songs / minimum), an integer quotient.
 std::vector<BandRow> rankArtists(const SongTable& songs, int mode, int minimum);
 
 // The table as the page shows it: two header lines, then one line per artist.
 void appendTopArtistsPageBody(std::string& out, const std::vector<BandRow>& ranking, int chartYear,
-                              int songCount);
+                              int listSize);
 // Writes "artist.htm" from the template "HTML Template (rest)" and offers it.
 void writeTopArtistsPage(App& app, const std::vector<BandRow>& ranking);
 

@@ -41,6 +41,9 @@ TEST(PageTemplate, TitleAndBodyReplaceTheirWholeLines) {
 
     // A title line that itself holds the body marker becomes the body.
     EXPECT_EQ(fillTemplate("<TITLE>..\n", "TEXT HERE\n", kBody), "BODY\n");
+    // Formatted text longer than any buffer comes out whole.
+    const std::string longName(600, 'n');
+    EXPECT_EQ(formatText("<%s>", longName.c_str()), "<" + longName + ">");
     // The chart pages stop looking for markers after their body.
     EXPECT_EQ(
         fillTemplate("TEXT HERE\n<TITLE>..\nTEXT HERE\n", kTitle, kBody, MarkerScan::untilBody),

@@ -25,6 +25,7 @@ TEST(ReferenceLinks, WordSplitting) {
     EXPECT_EQ(splitWords(fitName("AC  DC")), (Words{"AC"}));
     EXPECT_EQ(splitWords(fitName("")), (Words{""}));
     EXPECT_EQ(splitWords(fitName("  Leading")), (Words{""}));
+    EXPECT_EQ(splitWords(fitName(" Abba")), (Words{"", "Abba"}));
     // A full-width name is read to its end.
     std::string full(29, 'x');
     full[10] = ' ';
@@ -48,6 +49,12 @@ TEST(ReferenceLinks, BuiltAddresses) {
     // so the attribute stays whole.
     EXPECT_EQ(songInfoLink(fitName("don't \xe9t\xe9"), "", none),
               anchor("http://en.wikipedia.org/wiki/Don't_\xe9t\xe9"));
+    // Blank names give the bare prefixes; a leading space is an empty first word.
+    const std::string blank = fitName("");
+    EXPECT_EQ(videoLink(blank, blank), anchor("http://www.youtube.com/results?search_query=+"));
+    EXPECT_EQ(lyricsLink(blank, blank), anchor("http://www.lyricsfreak.com/Lyrics/ //.html"));
+    EXPECT_EQ(songInfoLink(fitName(" abba"), "", none),
+              anchor("http://en.wikipedia.org/wiki/_Abba"));
     EXPECT_EQ(lyricsLink(fitName("a \"b\" <c>"), fitName("x&y")),
               anchor("http://www.lyricsfreak.com/Lyrics/a/a+&quot;b&quot;+&lt;c&gt;/x&amp;y.html"));
 }
@@ -72,6 +79,10 @@ TEST(ReferenceLinks, LinkTables) {
     EXPECT_EQ(findTableLink(fitName("Queen"), big), "");
     big.erase(big.begin());
     EXPECT_EQ(findTableLink(fitName("Queen"), big), "http://q/");
+
+    // A long table address is used whole.
+    const std::string longLink = "http://" + std::string(293, 'x');
+    EXPECT_EQ(artistInfoLink(fitName("Long"), table({{"Long", longLink}})), anchor(longLink));
 
     auto songs = table({{"Let It Be", "http://letitbe.example/"}});
     EXPECT_EQ(songInfoLink(fitName("Let It Be"), "NL", songs), anchor("http://letitbe.example/"));

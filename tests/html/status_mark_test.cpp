@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <tuple>
 
 namespace hv {
@@ -19,6 +20,11 @@ TEST(StatusMark, ExamplesSpecialPlacesAndNewSongStars) {
         {0, 1000, "**   "}, {0, 1001, "*    "},  {0, 1500, "*    "}, {0, 1501, "new  "}};
     for (auto [previous, place, mark] : cases)
         EXPECT_EQ(statusMark(previous, place), mark) << previous << " to " << place;
+    // Places at the ends of the int range: their difference does not fit an int.
+    EXPECT_EQ(statusMark(INT_MAX, 1), "+++++");
+    EXPECT_EQ(statusMark(INT_MAX, -5), "     ");
+    EXPECT_EQ(statusMark(5, INT_MAX), "-----");
+    EXPECT_EQ(statusMark(-INT_MAX, INT_MAX), "     ");
 }
 
 TEST(StatusMark, EveryThresholdRowAtItsFirstAndLastStep) {

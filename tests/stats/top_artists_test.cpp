@@ -43,9 +43,11 @@ TEST(ArtistGrouping, PointsAndGroups) {
     EXPECT_EQ(rows[0].name, fitName("Queen"));
     EXPECT_EQ(rows[0].songCount, 2);
     EXPECT_EQ(rows[0].points, 3 + 1);
-    EXPECT_EQ(rows[0].bestSong, "Bohemian Rhapsody and m");
+    EXPECT_EQ(rows[0].bestSong, fitName("Bohemian Rhapsody and more words"));
     EXPECT_EQ(rows[0].bestPlace, 17);
     EXPECT_EQ(rows[1].points, 2);
+    // The ranking shows the best song by its first 23 characters.
+    EXPECT_EQ(rankArtists(t.app.songs, kModeSongCount, 1)[0].bestSong, "Bohemian Rhapsody and m");
 
     // The rule is a substring test: a shorter name captures every artist
     // field that contains it, and the first such row wins.
@@ -84,6 +86,29 @@ TEST(TopArtists, ModesTiesAndTheCut) {
     EXPECT_EQ(averagePlace(one[0].points, 1), 1);
 }
 
+TEST(TopArtists, EmptyListAndOddNames) {
+    test::TestApp t;
+    EXPECT_TRUE(rankArtists(t.app.songs, kModeMostPopular, 1).empty());
+    std::string page;
+    appendTopArtistsPageBody(page, {}, 2026, 0);
+    EXPECT_EQ(
+        page,
+        "2026   Top Artists                 Songs  Average  Best Song               Place\n"
+        "       ===========                 =====   Place   =========               =====\n\n");
+
+    // Blank names group like any other; a leading space or a double space
+    // makes a different artist.
+    for (const char* artist : {"", "   ", " Abba", "Abba", "Ab  ba", "Abba"})
+        t.addSong(artist, "Song");
+    auto ranking = rankArtists(t.app.songs, kModeSongCount, 1);
+    std::vector<std::pair<std::string, int>> groups;
+    for (const BandRow& row : ranking) groups.emplace_back(row.name, row.songCount);
+    EXPECT_EQ(groups, (std::vector<std::pair<std::string, int>>{{fitName(""), 2},
+                                                                {fitName("Abba"), 2},
+                                                                {fitName(" Abba"), 1},
+                                                                {fitName("Ab  ba"), 1}}));
+}
+
 TEST(TopArtists, MostPopularUsesTheIntegerQuotient) {
     test::TestApp t;
     // P holds 12 songs, Q 9: at minimum 5 the quotients are 2 and 1.
@@ -109,11 +134,13 @@ TEST(StatisticsPaging, BoundsOfTheFirstShownRow) {
         EXPECT_TRUE(applyPagingKey(key, first, 100));
         EXPECT_EQ(first, expected) << key;
     }
-    // Fewer than 20 rows: everything is on one screen.
-    for (int key : {kKeyEnd, kKeyPageDown, kKeyDown}) {
-        first = 0;
-        applyPagingKey(key, first, 7);
-        EXPECT_EQ(first, 0);
+    // Fewer than 20 rows, or none: everything is on one screen.
+    for (int rows : {7, 0}) {
+        for (int key : {kKeyEnd, kKeyPageDown, kKeyDown}) {
+            first = 0;
+            applyPagingKey(key, first, rows);
+            EXPECT_EQ(first, 0);
+        }
     }
     EXPECT_FALSE(applyPagingKey('M', first, 100));
 }
