@@ -25,11 +25,21 @@ void putAt(Screen& s, int row, int col, std::string_view text) {
     putText(s, text);
 }
 
+// Reads a line at the cursor, taking no more characters than fit between the
+// cursor and the box's right frame, so the echo never runs over the frame or
+// the labels of the next row. No answer changes by it: names are cut to 29
+// characters anyway, and a year, duration or number that long is refused or
+// saturates either way.
+std::string readInside(Screen& s, const Rect& box) {
+    size_t room = static_cast<size_t>(std::max(box.right - s.cursorCol, 0));
+    return readLine(s, std::min(kSongFieldMax, room));
+}
+
 // Blanks an input place and reads a line there.
-std::string readAt(Screen& s, int row, int col, int blankWidth) {
+std::string readAt(Screen& s, const Rect& box, int row, int col, int blankWidth) {
     putAt(s, row, col, std::string(blankWidth, ' '));
     moveCursor(s, row, col);
-    return readLine(s, kSongFieldMax);
+    return readInside(s, box);
 }
 
 // Reads characters until one of `keys` (compared in upper case). A keyboard
@@ -59,7 +69,7 @@ constexpr int kInsertInputWidth = kLargeWindow.right - kInsertInputCol;
 std::optional<std::string> askInsertField(Screen& s, int row, bool (*accepted)(std::string_view),
                                           const char* emptyValue) {
     for (;;) {
-        std::string value = readAt(s, row, kInsertInputCol, kInsertInputWidth);
+        std::string value = readAt(s, kLargeWindow, row, kInsertInputCol, kInsertInputWidth);
         if (value.empty()) {
             if (!emptyValue) return std::nullopt;
             return std::string(emptyValue);
@@ -68,14 +78,13 @@ std::optional<std::string> askInsertField(Screen& s, int row, bool (*accepted)(s
     }
 }
 
-// The five values of a new song, asked again from the start on N. Nothing
-// when the user abandons the insertion.
+// The five values of a new song in the opened window, asked again from the
+// labels on N. Nothing when the user abandons the insertion.
 std::optional<Song> askNewSong(App& app, int target) {
     Screen& s = app.screen;
+    moveCursor(s, 4, 20);
+    printText(s, "Insert new song at Place %d", target + 1);
     for (;;) {
-        clearDialog(s, kLargeWindow);
-        moveCursor(s, 4, 20);
-        printText(s, "Insert new song at Place %d", target + 1);
         const char* labels[] = {
             "Artist    :  ", "Song      :  ", "Year      :  ", "Duration  :  ", "Votes     :  "};
         for (int i = 0; i < 5; ++i) putAt(s, 6 + i, kInsertLabelCol, labels[i]);
@@ -136,7 +145,7 @@ void editField(Screen& s, const EditField& f) {
         putAt(s, 16, kEditCol, std::string(kEditBlank, ' '));
         moveCursor(s, 16, kEditCol);
         printText(s, f.reminder, f.value->c_str());
-        std::string typed = readAt(s, f.row, kEditInputCol, kEditBlank);
+        std::string typed = readAt(s, kLargeWindow, f.row, kEditInputCol, kEditBlank);
         if (typed.empty()) return;
         if (f.accepted && !f.accepted(typed)) continue;
         // Names are stored at the common width; cutting now keeps the line in
@@ -265,7 +274,7 @@ void moveSong(App& app) {
         putAt(s, 7, 26, app.messageText);
         putAt(s, 9, 26, std::string(18, ' '));
         putAt(s, 9, 26, "To Place  : ");
-        std::string answer = readLine(s, kSongFieldMax);
+        std::string answer = readInside(s, kMessageBox);
         if (answer.empty()) break;
         int to = readNumber(answer) - 1;
         if (to < 0 || to >= t.count || to == from) continue;

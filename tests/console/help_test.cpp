@@ -20,9 +20,55 @@ TEST(Help, PagesFitInsideTheLargeWindow) {
             }
         }
     }
-    // Every function page leads its paragraphs with the key in brackets.
-    EXPECT_EQ(std::string(pages[2].lines[4]).substr(0, 6), "(F)ind");
-    EXPECT_EQ(std::string(pages[5].lines[12]).substr(0, 6), "(Q)uit");
+    // The function pages: each text line opens with its given words (a
+    // paragraph break is a single space), and is filled out to 65 or 66.
+    const std::vector<std::vector<const char*>> openings = {
+        {"(I)mport - Load Song Database.", "currently over 3600 songs", "(Append Songs) you can",
+         " ", "(F)ind   - To search the list", "(N)ext to find the next item", " ",
+         "(A)rtist - Show the most popular artists.", "minimum of 5 songs",
+         "the list. You can change", "(-) keys. With (M)ode", "is used that calculates"},
+        {"(Y)ear   - Show the most popular Years of Pop.", "can toggle the formula",
+         "the Best Years of Pop List.", "1) based on the number of songs;",
+         "2) based on average place in the List.", " ",
+         "(D)ecade - Show the most popular Decade of Pop.", "can toggle the formula",
+         "the Best Decades of Pop List.", "1) based on the number of songs;",
+         "2) based on average place in the List.", " ",
+         "(S)ongs  - List all New and/or disappeared songs."},
+        {"(B)and    - Song Overview by Most Popular Band.", "List is presented on Alphabet.",
+         "keys to increase the minimum number of Songs.", " ",
+         "(C)ountry - Show the most popular Countries.",
+         "the number of Songs using the (+) and (-) keys.", "With (S)ort you can toggle",
+         "There are 3 options", "Most Artists and 3) Sorted on Alphabet.", " ",
+         "(H)TML    - The heart of the program,", "to a HTML file for your Internet Browser.",
+         "Use (E)xplorer to view all generated statistics."},
+        {"(T)ime   - Show the longest and/or shortest songs",
+         "total playing time. (B)and calculates", "time by Artist.", " ",
+         "(L)imit  - Limit the number of Songs to Import.",
+         "limited Lists such as a TOP-1000, TOP-500 or a", "TOP-100 List etc.etc.",
+         "and maximum number of Songs is 10,000.", " ",
+         "(O)utlook- Converts Votes received with Outlook Express to the",
+         "proper format. See also [F11] - Import Email Votes.", " ",
+         "(Q)uit   - Quit the program or return to main screen."}};
+    for (size_t p = 0; p < openings.size(); ++p) {
+        const HelpPage& page = pages[p + 2];
+        for (size_t i = 0; i < kHelpTextRows; ++i) {
+            SCOPED_TRACE("page " + std::to_string(p + 3) + " line " + std::to_string(i));
+            std::string line = page.lines[i] ? page.lines[i] : "";
+            if (i >= openings[p].size()) {
+                EXPECT_EQ(line, "");
+                continue;
+            }
+            EXPECT_EQ(line.substr(0, std::strlen(openings[p][i])), openings[p][i]);
+            if (line != " ") {
+                EXPECT_TRUE(line.size() == 65 || line.size() == 66) << line;
+            }
+        }
+    }
+    for (int p : {0, 1})
+        for (const char* line : pages[p].lines)
+            if (line) {
+                EXPECT_EQ(std::strlen(line), 61u) << line;
+            }
 }
 
 TEST(Help, PagingForwardAndBackAndTheExplorer) {

@@ -79,13 +79,16 @@ TEST(SongEditing, InsertAsksAgainUntilValuesAreValid) {
     EXPECT_EQ(t.keys.pending(), 0u);
     EXPECT_EQ(t.screen(), before);
 
-    // Empty duration and votes take 00:00 and 0; the texts, seen where the
-    // script runs out at the question.
+    // The texts, seen where the script runs out: N goes back to the labels,
+    // and the window keeps its title, question and earlier answers while the
+    // values are asked again.
     select(t, 3);
-    t.keys.line("Queen").line("Bohemian Rhapsody").line("2100").line("").line("");
+    t.keys.line("Queen").line("Bohemian Rhapsody").line("2100").line("").line("").text("n");
+    t.keys.line("Queen II");
     EXPECT_THROW(insertSong(t.app), ScriptExhausted);
     EXPECT_TRUE(shows(t, {{4, 20, "Insert new song at Place 4"},
-                          {6, 10, "Artist    :    Queen"},
+                          {6, 10, "Artist    :    Queen II "},
+                          {7, 10, "Song      :            "},
                           {8, 10, "Year      :    2100"},
                           {9, 10, "Duration  :         "},
                           {12, 10, "Accept ? "},
@@ -251,6 +254,39 @@ TEST(SongEditing, EditChangesOnlyTheWorkingCopiesUntilOkay) {
                   {11, 8, "Votes     :  0"},
                   {13, 8, "(A)rtist (S)ong (Y)ear (D)uration (P)rev (V)otes (O)kay (C)ancel "},
                   {16, 8, "Year      : 1980 "}}));
+}
+
+TEST(SongEditing, LongAnswersStayInsideTheirBoxes) {
+    test::TestApp t;
+    addLetters(t, 3);
+    const std::string longName = "Long" + std::string(300, 'n');
+    auto frameIntact = [&](int row, int col) {
+        const Cell& c = t.app.screen.cells[row][col];
+        return c.frame && c.ch == 186;
+    };
+    // Insert: the echo stops at the frame; the next label stays readable.
+    t.keys.line(longName).line(longName).line(std::string(300, '9')).line("1999").line("");
+    t.keys.line("99999999999");
+    EXPECT_THROW(insertSong(t.app), ScriptExhausted);
+    for (int row = 6; row <= 10; ++row) EXPECT_TRUE(frameIntact(row, 75)) << row;
+    EXPECT_TRUE(shows(t, {{7, 10, "Song      :    Longnnn"}, {8, 10, "Year      :    1999 "}}));
+
+    // Edit: an accepted number with text behind it still shows inside.
+    select(t, 1);
+    t.keys.text("p").line("5" + std::string(300, 'x')).text("a").line(longName).text("o");
+    editSong(t.app);
+    EXPECT_EQ(t.app.songs.rows[1].prevRank, 5);
+    EXPECT_EQ(t.app.songs.rows[1].artist, longName.substr(0, 29));
+    t.keys.text("p");
+    EXPECT_THROW(editSong(t.app), ScriptExhausted);
+    for (int row = 6; row <= 16; ++row) EXPECT_TRUE(frameIntact(row, 75)) << row;
+
+    // Move: a place far too long is asked again, inside the box.
+    t.keys.line(std::string(300, '1'));
+    EXPECT_THROW(moveSong(t.app), ScriptExhausted);
+    EXPECT_TRUE(frameIntact(9, 60));
+    EXPECT_EQ(t.app.songs.count, 3);
+    EXPECT_EQ(t.app.songs.changeCount, 1);
 }
 
 }  // namespace hv
