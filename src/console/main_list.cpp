@@ -1,31 +1,15 @@
 #include "console/main_list.h"
 
 #include <algorithm>
-#include <cstdarg>
-#include <cstdio>
 
 #include "app.h"
 #include "console/main_commands.h"
 #include "console/screen.h"
+#include "console/text_format.h"
 
 namespace hv {
 
 namespace {
-
-std::string formatted(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
-std::string formatted(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    va_list copy;
-    va_copy(copy, args);
-    int needed = std::vsnprintf(nullptr, 0, format, args);
-    va_end(args);
-    std::string text(needed > 0 ? static_cast<size_t>(needed) : 0, '\0');
-    if (needed > 0) std::vsnprintf(text.data(), text.size() + 1, format, copy);
-    va_end(copy);
-    return text;
-}
 
 constexpr const char* kMenuLine =
     "(I)mport (Q)uit (C)ountry (A)rtist (Y)ear (D)ecade (B)and (H)TML (E)xplorer ";
@@ -33,17 +17,17 @@ constexpr const char* kMenuLine =
 }  // namespace
 
 std::string changeCountField(int changeCount) {
-    if (changeCount > 1000) return formatted("(%d)", changeCount);
-    if (changeCount > 100) return formatted(" (%d)", changeCount);
-    if (changeCount > 10) return formatted("  (%d)", changeCount);
-    if (changeCount > 0) return formatted("   (%d)", changeCount);
+    if (changeCount > 1000) return formatText("(%d)", changeCount);
+    if (changeCount > 100) return formatText(" (%d)", changeCount);
+    if (changeCount > 10) return formatText("  (%d)", changeCount);
+    if (changeCount > 0) return formatText("   (%d)", changeCount);
     return "      ";
 }
 
 std::string mainHeaderLine(int chartYear, const std::string& databaseName, int changeCount) {
-    return formatted("%4d  HITVAULT Statistics      (%s)%s     %s            Year  %4d", chartYear,
-                     databaseName.c_str(), databaseNamePadding(databaseName).c_str(),
-                     changeCountField(changeCount).c_str(), chartYear - 1);
+    return formatText("%4d  HITVAULT Statistics      (%s)%s     %s            Year  %4d", chartYear,
+                      databaseName.c_str(), databaseNamePadding(databaseName).c_str(),
+                      changeCountField(changeCount).c_str(), chartYear - 1);
 }
 
 std::vector<MainListLine> mainListLines(const SongTable& songs, int firstShownRow) {
@@ -54,9 +38,9 @@ std::vector<MainListLine> mainListLines(const SongTable& songs, int firstShownRo
         const Song& song = songs.rows[r];
         if (isEmptyText(song.artist)) continue;
         std::string previous =
-            song.prevRank == kNoPreviousPlace ? std::string() : formatted("%4d", song.prevRank);
-        lines.push_back({r, formatted("%4d. %s - %s %4d  %s", r + 1, song.artist.c_str(),
-                                      song.song.c_str(), song.year, previous.c_str())});
+            song.prevRank == kNoPreviousPlace ? std::string() : formatText("%4d", song.prevRank);
+        lines.push_back({r, formatText("%4d. %s - %s %4d  %s", r + 1, song.artist.c_str(),
+                                       song.song.c_str(), song.year, previous.c_str())});
     }
     return lines;
 }

@@ -1,7 +1,8 @@
 #include "console/screen.h"
 
 #include <cstdarg>
-#include <cstdio>
+
+#include "console/text_format.h"
 
 namespace hv {
 
@@ -104,27 +105,12 @@ void eraseToEndOfScreen(Screen& s) {
 }
 
 void printText(Screen& s, const char* format, ...) {
-    char small[512];
+    std::string text;
     va_list args;
     va_start(args, format);
-    va_list copy;
-    va_copy(copy, args);
-    int needed = std::vsnprintf(small, sizeof small, format, args);
+    appendFormatArgs(text, format, args);
     va_end(args);
-    if (needed < 0) {
-        va_end(copy);
-        throw ConsoleFailure("printText: bad format");
-    }
-    if (static_cast<size_t>(needed) < sizeof small) {
-        va_end(copy);
-        putText(s, std::string_view(small, needed));
-        return;
-    }
-    std::string big(static_cast<size_t>(needed) + 1, '\0');
-    std::vsnprintf(big.data(), big.size(), format, copy);
-    va_end(copy);
-    big.resize(needed);
-    putText(s, big);
+    putText(s, text);
 }
 
 void putText(Screen& s, std::string_view text) {

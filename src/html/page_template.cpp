@@ -1,33 +1,10 @@
 #include "html/page_template.h"
 
-#include <cstdarg>
-#include <cstdio>
-
 #include "app.h"
 #include "console/prompts.h"
 #include "database/text_files.h"
 
 namespace hv {
-
-namespace {
-
-void appendFormatArgs(std::string& out, const char* format, va_list args) {
-    va_list copy;
-    va_copy(copy, args);
-    char small[512];
-    int needed = std::vsnprintf(small, sizeof small, format, args);
-    if (needed >= 0 && static_cast<size_t>(needed) < sizeof small) {
-        out.append(small, static_cast<size_t>(needed));
-    } else if (needed >= 0) {
-        size_t at = out.size();
-        out.resize(at + static_cast<size_t>(needed) + 1);
-        std::vsnprintf(out.data() + at, static_cast<size_t>(needed) + 1, format, copy);
-        out.resize(at + static_cast<size_t>(needed));
-    }
-    va_end(copy);
-}
-
-}  // namespace
 
 std::vector<std::string_view> templatePieces(std::string_view text) {
     std::vector<std::string_view> pieces;
@@ -107,22 +84,6 @@ void publishPage(App& app, const std::string& templateName, const std::string& p
                  const std::string& titleLine, const BodyWriter& body) {
     if (writeTemplatePage(app, templateName, pageName, titleLine, body))
         offerPage(app, pageName, pageName + " generated...");
-}
-
-void appendFormat(std::string& out, const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    appendFormatArgs(out, format, args);
-    va_end(args);
-}
-
-std::string formatText(const char* format, ...) {
-    std::string out;
-    va_list args;
-    va_start(args, format);
-    appendFormatArgs(out, format, args);
-    va_end(args);
-    return out;
 }
 
 }  // namespace hv

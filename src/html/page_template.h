@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "console/text_format.h"
+
 namespace hv {
 
 struct App;
@@ -56,10 +58,5 @@ void offerPage(App& app, const std::string& pagePath, const std::string& message
 // worked, offers it with the message "<page> generated...".
 void publishPage(App& app, const std::string& templateName, const std::string& pageName,
                  const std::string& titleLine, const BodyWriter& body);
-
-// printf-style formatting appended to a page being built.
-void appendFormat(std::string& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
-// printf-style formatting into a new text.
-std::string formatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 }  // namespace hv
