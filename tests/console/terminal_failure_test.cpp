@@ -1,15 +1,14 @@
-// The real program on a pseudo-terminal whose other end goes away: keyboard
-// input can no longer be read, and the program must end instead of spinning.
+// The real program when its console fails: input that is not a terminal, or
+// a terminal whose other end goes away so keyboard input can no longer be
+// read. Either way it must end with one line and status 1, never spin.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
-#include <signal.h>
 #include <sys/ioctl.h>
 #include <sys/wait.h>
-#include <termios.h>
 #include <unistd.h>
 
-#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <string>
 
@@ -17,73 +16,78 @@ namespace hv {
 
 namespace {
 
-// Reads what arrives on fd for a while, or until `until` has arrived; the
-// terminal's output must be drained or the program would block writing to it.
-std::string drain(int fd, int milliseconds, const std::string& until = "") {
+// Reads fd for up to `seconds`, until `until` has arrived or the end; a
+// terminal's output must be drained or the program would block writing.
+std::string drain(int fd, int seconds, const std::string& until = "") {
     std::string text;
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (std::chrono::steady_clock::now() < deadline) {
-        pollfd p{fd, POLLIN, 0};
+    pollfd p{fd, POLLIN, 0};
+    char buffer[4096];
+    for (int i = 0; i < seconds * 50 && (until.empty() || text.find(until) == std::string::npos);
+         ++i) {
         if (::poll(&p, 1, 20) <= 0) continue;
-        char buffer[4096];
         ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n <= 0) break;
         text.append(buffer, static_cast<size_t>(n));
-        if (!until.empty() && text.find(until) != std::string::npos) break;
     }
     return text;
 }
 
-}  // namespace
-
-TEST(TerminalFailure, UnreadableInputEndsTheProgramWithStatusOne) {
-    int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-    ASSERT_GE(master, 0);
-    ASSERT_EQ(::grantpt(master), 0);
-    ASSERT_EQ(::unlockpt(master), 0);
-    std::string slaveName = ::ptsname(master);
-    winsize size{25, 80, 0, 0};
-    ::ioctl(master, TIOCSWINSZ, &size);
+// Starts the program (with arg, unless null) on in and out, stdout into the
+// stderr pipe when out < 0; gives its pid and the pipe's read end. Its own
+// session has no controlling terminal, so a terminal closed at the other end
+// makes reads fail rather than hang up.
+std::pair<pid_t, int> start(int in, int out, const char* arg) {
     int errPipe[2];
-    ASSERT_EQ(::pipe(errPipe), 0);
-
+    if (::pipe2(errPipe, O_CLOEXEC) != 0) return {-1, -1};
     pid_t child = ::fork();
-    ASSERT_GE(child, 0);
     if (child == 0) {
-        // A session of its own without a controlling terminal: closing the
-        // other end then makes reads fail rather than sending a hangup.
         ::setsid();
-        int slave = ::open(slaveName.c_str(), O_RDWR | O_NOCTTY);
-        if (slave < 0) ::_exit(120);
-        ::dup2(slave, STDIN_FILENO);
-        ::dup2(slave, STDOUT_FILENO);
+        ::dup2(in, STDIN_FILENO);
+        ::dup2(out < 0 ? errPipe[1] : out, STDOUT_FILENO);
         ::dup2(errPipe[1], STDERR_FILENO);
-        ::close(master);
-        ::close(errPipe[0]);
         ::setenv("TERM", "xterm", 1);
-        ::execl(HITVAULT_BINARY, HITVAULT_BINARY, "--keys", static_cast<char*>(nullptr));
+        ::execl(HITVAULT_BINARY, HITVAULT_BINARY, arg, static_cast<char*>(nullptr));
         ::_exit(127);
     }
     ::close(errPipe[1]);
-    std::string shown = drain(master, 10000, "(Q) ends.");
-    EXPECT_NE(shown.find("key codes"), std::string::npos);
-    ::close(master);
+    return {child, errPipe[0]};
+}
 
-    auto started = std::chrono::steady_clock::now();
+// Its exit status (-1 when still running after 20 seconds) and stderr.
+std::pair<int, std::string> finish(std::pair<pid_t, int> started) {
+    auto [pid, errPipe] = started;
+    if (pid <= 0) return {-2, "could not start the program"};
+    std::string errors = drain(errPipe, 20);  // the end comes when the program ends
+    ::close(errPipe);
+    ::kill(pid, SIGKILL);  // changes nothing for a program that has ended
     int status = 0;
-    pid_t done = 0;
-    while ((done = ::waitpid(child, &status, WNOHANG)) == 0 &&
-           std::chrono::steady_clock::now() - started < std::chrono::seconds(20))
-        ::usleep(20000);
-    if (done == 0) {
-        ::kill(child, SIGKILL);
-        ::waitpid(child, &status, 0);
-        FAIL() << "the program kept running with unreadable input";
-    }
-    std::string errors = drain(errPipe[0], 200);
-    ::close(errPipe[0]);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 1);
+    ::waitpid(pid, &status, 0);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, errors};
+}
+
+}  // namespace
+
+TEST(TerminalFailure, AFailedConsoleEndsTheProgramWithOneLineAndStatusOne) {
+    int null = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(null, 0);
+    auto [status, output] = finish(start(null, -1, nullptr));
+    ::close(null);
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(output.rfind("hitvault: console failure in openScreen", 0), 0u) << output;
+    EXPECT_EQ(output.find('\n'), output.size() - 1) << output;
+
+    int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_TRUE(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+    winsize size{25, 80, 0, 0};
+    ::ioctl(master, TIOCSWINSZ, &size);
+    int slave = ::open(::ptsname(master), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(slave, 0);
+    auto started = start(slave, slave, "--keys");
+    ::close(slave);
+    EXPECT_NE(drain(master, 10, "(Q) ends.").find("key codes"), std::string::npos);
+    ::close(master);
+    auto [code, errors] = finish(started);
+    EXPECT_EQ(code, 1);
     EXPECT_EQ(errors, "hitvault: console failure in waitKey: input cannot be read\n");
 }
 
