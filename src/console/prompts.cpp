@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string_view>
 #include <vector>
@@ -20,10 +21,16 @@ std::string readLine(Screen& s, size_t maxChars) {
 void readLine(Screen& s, std::string& field, size_t maxChars) {
     field.clear();
     syncCursor(s);
+    // The echo must fit on the screen: a line typed at the bottom row would
+    // otherwise keep overwriting the last cell while more is stored.
+    const size_t room =
+        static_cast<size_t>((kScreenRows - s.cursorRow) * kScreenCols - s.cursorCol - 1);
+    const size_t limit = std::min(maxChars, room);
     for (;;) {
         InputEvent e = nextInput(s);
-        // Input that cannot be read ends the line as Enter would.
-        if (e.failed) return;
+        // A failed read is not an answer: half-typed text must not be taken
+        // as one. The backend ends the program when input stays unreadable.
+        if (e.failed) continue;
         if (e.ch == kKeyEnter || e.ch == '\n') return;
         if (e.ch == kKeyBackspace || e.ch == 127) {
             if (field.empty()) continue;
@@ -41,7 +48,7 @@ void readLine(Screen& s, std::string& field, size_t maxChars) {
             continue;
         }
         if (e.ch < 32 || e.ch == 127) continue;
-        if (field.size() >= maxChars) continue;
+        if (field.size() >= limit) continue;
         field.push_back(static_cast<char>(e.ch));
         putText(s, std::string(1, static_cast<char>(e.ch)));
         syncCursor(s);

@@ -100,11 +100,12 @@ TEST(Prompts, ReadLineEchoesEditsAndStopsAtTheFieldSize) {
 
     t.keys.line("");
     EXPECT_EQ(readLine(s, 10), "");
-    // At the very end of the screen the echo stays in the last cell, no scrolling.
-    moveCursor(s, 24, 78);
-    t.keys.line("abcd");
-    EXPECT_EQ(readLine(s, 10), "abcd");
-    EXPECT_EQ(t.row(24)[78], 'a');
+    // On the bottom row only what fits before the last cell is taken, so the
+    // echo always shows what is stored; a failed read does not end the line.
+    moveCursor(s, 24, 70);
+    t.keys.text("abcd").failedRead().line("efghijklmnop");
+    EXPECT_EQ(readLine(s, 299), "abcdefghi");
+    EXPECT_EQ(t.row(24).substr(70), "abcdefghi ");
     EXPECT_EQ(t.row(0).substr(0, 5), std::string(5, ' '));
 }
 
