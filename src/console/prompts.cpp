@@ -55,6 +55,15 @@ void readLine(Screen& s, std::string& field, size_t maxChars) {
     }
 }
 
+char readChoice(Screen& s, std::string_view keys, char onFailure) {
+    for (;;) {
+        int c = readChar(s);
+        if (c < 0) return onFailure;
+        char key = upperCase(static_cast<char>(c));
+        if (keys.find(key) != std::string_view::npos) return key;
+    }
+}
+
 void showMessage(App& app) {
     Screen& s = app.screen;
     SavedRegion saved = openDialog(s, kMessageBox);

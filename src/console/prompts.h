@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "console/screen.h"
 
@@ -19,6 +20,11 @@ void readLine(Screen& s, std::string& field, size_t maxChars);
 // Field sizes, as the characters they can hold.
 constexpr size_t kMessageTextMax = 299;
 constexpr size_t kSongFieldMax = 79;
+
+// Reads characters until one of `keys` (compared in upper case). A keyboard
+// that cannot be read any more gives `onFailure`, the answer that changes
+// nothing.
+char readChoice(Screen& s, std::string_view keys, char onFailure);
 
 void showMessage(App& app);
 void offerView(App& app);

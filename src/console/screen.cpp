@@ -117,6 +117,11 @@ void putText(Screen& s, std::string_view text) {
     for (char c : text) putByte(s, static_cast<unsigned char>(c));
 }
 
+void putTextAt(Screen& s, int row, int col, std::string_view text) {
+    moveCursor(s, row, col);
+    putText(s, text);
+}
+
 int readCell(const Screen& s, int row, int col) {
     if (!inside(row, col)) throw ConsoleFailure("readCell: position outside the screen");
     const Cell& c = s.cells[row][col];

@@ -128,6 +128,8 @@ void eraseToEndOfLine(Screen& s);
 void eraseToEndOfScreen(Screen& s);
 void printText(Screen& s, const char* format, ...) __attribute__((format(printf, 2, 3)));
 void putText(Screen& s, std::string_view text);
+// moveCursor then putText: most screen texts stand at a fixed place.
+void putTextAt(Screen& s, int row, int col, std::string_view text);
 int readCell(const Screen& s, int row, int col);
 void writeCell(Screen& s, int row, int col, int cell);
 void saveRegion(const Screen& s, SavedRegion& buffer, int top, int left, int bottom, int right);

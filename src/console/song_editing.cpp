@@ -16,13 +16,15 @@ constexpr int kLowestYear = 1900;
 constexpr int kHighestYear = 2100;
 constexpr int kHighestPrevRank = 10009;
 
-bool confirmationsOn(const App& app) {
-    return app.settings.confirmationChecks == kSwitchOn;
+// The row the edit, move and delete commands act on, or -1 when the
+// highlight stands on an empty line below the list.
+int selectedSong(const App& app) {
+    int row = app.selectedRow();
+    return row >= 0 && row < app.songs.count ? row : -1;
 }
 
-void putAt(Screen& s, int row, int col, std::string_view text) {
-    moveCursor(s, row, col);
-    putText(s, text);
+bool confirmationsOn(const App& app) {
+    return app.settings.confirmationChecks == kSwitchOn;
 }
 
 // Reads a line at the cursor, taking no more characters than fit between the
@@ -37,21 +39,9 @@ std::string readInside(Screen& s, const Rect& box) {
 
 // Blanks an input place and reads a line there.
 std::string readAt(Screen& s, const Rect& box, int row, int col, int blankWidth) {
-    putAt(s, row, col, std::string(blankWidth, ' '));
+    putTextAt(s, row, col, std::string(blankWidth, ' '));
     moveCursor(s, row, col);
     return readInside(s, box);
-}
-
-// Reads characters until one of `keys` (compared in upper case). A keyboard
-// that cannot be read any more gives `onFailure`, the answer that changes
-// nothing.
-char readChoice(Screen& s, std::string_view keys, char onFailure) {
-    for (;;) {
-        int c = readChar(s);
-        if (c < 0) return onFailure;
-        char key = upperCase(static_cast<char>(c));
-        if (keys.find(key) != std::string_view::npos) return key;
-    }
 }
 
 bool isDigit(char c) {
@@ -87,7 +77,7 @@ std::optional<Song> askNewSong(App& app, int target) {
     for (;;) {
         const char* labels[] = {
             "Artist    :  ", "Song      :  ", "Year      :  ", "Duration  :  ", "Votes     :  "};
-        for (int i = 0; i < 5; ++i) putAt(s, 6 + i, kInsertLabelCol, labels[i]);
+        for (int i = 0; i < 5; ++i) putTextAt(s, 6 + i, kInsertLabelCol, labels[i]);
         auto artist = askInsertField(s, 6, nullptr, nullptr);
         if (!artist) return std::nullopt;
         auto title = askInsertField(s, 7, nullptr, nullptr);
@@ -97,8 +87,8 @@ std::optional<Song> askNewSong(App& app, int target) {
         auto duration = askInsertField(s, 9, isValidDuration, "00:00");
         auto votes = askInsertField(s, 10, isValidVotes, "0");
         if (confirmationsOn(app)) {
-            putAt(s, 12, 10, "Accept ? ");
-            putAt(s, 14, 10, "(Y)es (N)o (Q)uit ");
+            putTextAt(s, 12, 10, "Accept ? ");
+            putTextAt(s, 14, 10, "(Y)es (N)o (Q)uit ");
             char key = readChoice(s, "YNQ", 'Q');
             if (key == 'Q') return std::nullopt;
             if (key == 'N') continue;
@@ -130,19 +120,19 @@ struct EditField {
 };
 
 void drawEditWindow(Screen& s, const EditField* fields, int count) {
-    for (int row = 6; row <= 16; ++row) putAt(s, row, kEditCol, std::string(44, ' '));
+    for (int row = 6; row <= 16; ++row) putTextAt(s, row, kEditCol, std::string(44, ' '));
     for (int i = 0; i < count; ++i) {
         moveCursor(s, fields[i].row, kEditCol);
         printText(s, fields[i].line, fields[i].value->c_str());
     }
-    putAt(s, 13, kEditCol, "(A)rtist (S)ong (Y)ear (D)uration (P)rev (V)otes (O)kay (C)ancel ");
+    putTextAt(s, 13, kEditCol, "(A)rtist (S)ong (Y)ear (D)uration (P)rev (V)otes (O)kay (C)ancel ");
 }
 
 // Asks for one field until an accepted value or an empty line (which keeps
 // the value as it was).
 void editField(Screen& s, const EditField& f) {
     for (;;) {
-        putAt(s, 16, kEditCol, std::string(kEditBlank, ' '));
+        putTextAt(s, 16, kEditCol, std::string(kEditBlank, ' '));
         moveCursor(s, 16, kEditCol);
         printText(s, f.reminder, f.value->c_str());
         std::string typed = readAt(s, kLargeWindow, f.row, kEditInputCol, kEditBlank);
@@ -242,14 +232,14 @@ void insertSong(App& app) {
 
 void deleteSong(App& app) {
     SongTable& t = app.songs;
-    int target = app.selectedRow();
-    if (target < 0 || target >= t.count) return;
+    int target = selectedSong(app);
+    if (target < 0) return;
     Screen& s = app.screen;
     app.messageText = "Delete Song : " + std::to_string(target + 1) + " ";
     SavedRegion saved = openDialog(s, kMessageBox);
-    putAt(s, 8, 26, app.messageText);
-    putAt(s, 12, 26, "Are you Sure ? ");
-    putAt(s, 14, 26, "(Y)es  (N)o ");
+    putTextAt(s, 8, 26, app.messageText);
+    putTextAt(s, 12, 26, "Are you Sure ? ");
+    putTextAt(s, 14, 26, "(Y)es  (N)o ");
     if (confirmationsOn(app)) {
         if (readChoice(s, "YN", 'N') == 'N') {
             closeDialog(s, saved);
@@ -265,22 +255,22 @@ void deleteSong(App& app) {
 
 void moveSong(App& app) {
     SongTable& t = app.songs;
-    int from = app.selectedRow();
-    if (from < 0 || from >= t.count) return;
+    int from = selectedSong(app);
+    if (from < 0) return;
     Screen& s = app.screen;
     app.messageText = "Move Song : " + std::to_string(from + 1) + " ";
     SavedRegion saved = openDialog(s, kMessageBox);
     for (;;) {
-        putAt(s, 7, 26, app.messageText);
-        putAt(s, 9, 26, std::string(18, ' '));
-        putAt(s, 9, 26, "To Place  : ");
+        putTextAt(s, 7, 26, app.messageText);
+        putTextAt(s, 9, 26, std::string(18, ' '));
+        putTextAt(s, 9, 26, "To Place  : ");
         std::string answer = readInside(s, kMessageBox);
         if (answer.empty()) break;
         int to = readNumber(answer) - 1;
         if (to < 0 || to >= t.count || to == from) continue;
         if (confirmationsOn(app)) {
-            putAt(s, 12, 26, "Are you Sure ? ");
-            putAt(s, 14, 26, "(Y)es  (N)o  (Q)uit ");
+            putTextAt(s, 12, 26, "Are you Sure ? ");
+            putTextAt(s, 14, 26, "(Y)es  (N)o  (Q)uit ");
             char key = readChoice(s, "YNQ", 'Q');
             if (key == 'Q') break;
             if (key == 'N') continue;
@@ -294,8 +284,8 @@ void moveSong(App& app) {
 
 void editSong(App& app) {
     SongTable& t = app.songs;
-    int target = app.selectedRow();
-    if (target < 0 || target >= t.count) return;
+    int target = selectedSong(app);
+    if (target < 0) return;
     Screen& s = app.screen;
     Song& row = t.rows[target];
     std::string artist = row.artist, title = row.song, duration = row.duration;

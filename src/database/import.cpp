@@ -14,11 +14,6 @@ constexpr Rect kFilePromptBox = kWideBox;
 constexpr Rect kLimitPromptBox = kMessageBox;
 constexpr const char* kDefaultImportFile = "2006.txt";
 
-void printAt(Screen& s, int row, int col, std::string_view text) {
-    moveCursor(s, row, col);
-    putText(s, text);
-}
-
 // The previous place and duration of the last song read, as the year lists
 // of 2004 to 2006 show them while importing.
 void showLastSongRead(Screen& s, const SongFileContents& list, SongLayout layout) {
@@ -53,8 +48,8 @@ std::string askFileToImport(App& app) {
     SavedRegion saved = openDialog(s, kFilePromptBox);
     std::string accepted;
     for (;;) {
-        printAt(s, 8, 20, std::string(29, ' '));
-        printAt(s, 8, 20, "File to Import ");
+        putTextAt(s, 8, 20, std::string(29, ' '));
+        putTextAt(s, 8, 20, "File to Import ");
         std::string name = readLine(s, kSettingTextMax);
         if (name.empty()) name = kDefaultImportFile;
         if (canOpenForReading(app.path(name))) {
@@ -67,7 +62,7 @@ std::string askFileToImport(App& app) {
             accepted = withExtension;
             break;
         }
-        printAt(s, 11, 20, std::string(42, ' '));
+        putTextAt(s, 11, 20, std::string(42, ' '));
         moveCursor(s, 11, 20);
         printText(s, "File %s nor %s present... ", name.c_str(), withExtension.c_str());
     }
@@ -82,7 +77,7 @@ int askImportLimit(App& app) {
     SavedRegion saved = openDialog(s, kLimitPromptBox);
     int limit = kDefaultImportLimit;
     for (;;) {
-        printAt(s, 10, 22, "Type Max. No. Songs to Import ");
+        putTextAt(s, 10, 22, "Type Max. No. Songs to Import ");
         std::string answer = readLine(s, kMessageTextMax);
         if (answer.empty()) break;
         int number = readNumber(answer);
@@ -102,8 +97,8 @@ bool importDatabase(App& app, ImportCaller caller) {
     Screen& s = app.screen;
     moveCursor(s, 0, 0);
     eraseToEndOfScreen(s);
-    printAt(s, 0, 10, "Import Songs");
-    printAt(s, 1, 10, "============");
+    putTextAt(s, 0, 10, "Import Songs");
+    putTextAt(s, 1, 10, "============");
 
     const std::string name = app.settings.songDatabase;
     SongFileContents list =
@@ -122,7 +117,7 @@ bool importDatabase(App& app, ImportCaller caller) {
     if (list.reachedMaximum) {
         moveCursor(s, 20, 10);
         printText(s, "Maximum reached of %d Songs.", kSongCapacity);
-        printAt(s, 21, 10, "Rest discarded.... Press a Key.");
+        putTextAt(s, 21, 10, "Rest discarded.... Press a Key.");
         readChar(s);
     }
 
@@ -152,7 +147,7 @@ bool importDatabase(App& app, ImportCaller caller) {
     printText(s, "Imported %4d Songs", app.songs.count);
     moveCursor(s, 11, 10);
     printText(s, "Imported %4d Bands", bands);
-    printAt(s, 13, 10, "Press a Key...");
+    putTextAt(s, 13, 10, "Press a Key...");
     readChar(s);
     return true;
 }

@@ -84,12 +84,9 @@ bool askNewFileName(App& app) {
         putText(s, "Overwrite ? ");
         moveCursor(s, 17, 22);
         putText(s, "(Y)es  (N)o ");
-        int key;
-        do {
-            int c = readChar(s);
-            if (c < 0) return false;
-            key = upperCase(static_cast<char>(c));
-        } while (key != 'Y' && key != 'N');
+        // An unreadable keyboard answers '\0': no name, nothing written.
+        char key = readChoice(s, "YN", '\0');
+        if (key == '\0') return false;
         if (key == 'Y') return true;
     }
 }
@@ -100,25 +97,18 @@ SaveOutcome runSaveDialog(App& app, const char* choices, char leaveKey, SavedReg
     Screen& s = app.screen;
     const std::string oldName = app.settings.songDatabase;
     saved = openDialog(s, kDialogBox);
-    for (bool asking = true; asking;) {
-        moveCursor(s, 7, 22);
-        printText(s, "Save Changes to %s ? ", app.settings.songDatabase.c_str());
-        moveCursor(s, 9, 22);
-        putText(s, choices);
-        int c = readChar(s);
-        // A keyboard that cannot be read any more cannot answer: leave as the
-        // way out would, rather than ask for ever.
-        if (c < 0) return SaveOutcome::Declined;
-        char key = upperCase(static_cast<char>(c));
-        if (key == leaveKey) return SaveOutcome::Declined;
-        if (key == 'Y') asking = false;
-        if (key == 'N') {
-            if (!askNewFileName(app)) {
-                app.settings.songDatabase = oldName;
-                return SaveOutcome::Declined;
-            }
-            asking = false;
-        }
+    moveCursor(s, 7, 22);
+    printText(s, "Save Changes to %s ? ", app.settings.songDatabase.c_str());
+    moveCursor(s, 9, 22);
+    putText(s, choices);
+    // Other keys ask again; a keyboard that cannot be read any more leaves as
+    // the way out would, rather than ask for ever.
+    const char keys[] = {'Y', 'N', leaveKey, '\0'};
+    char key = readChoice(s, keys, leaveKey);
+    if (key == leaveKey) return SaveOutcome::Declined;
+    if (key == 'N' && !askNewFileName(app)) {
+        app.settings.songDatabase = oldName;
+        return SaveOutcome::Declined;
     }
     if (!writeSongList(app)) {
         // The list still belongs to the file it came from.
