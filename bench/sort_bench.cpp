@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "console/sort_list.h"
+#include "database/list_order.h"
 
 namespace {
 

@@ -59,6 +59,16 @@ if command -v clang-format >/dev/null; then
     fi
 fi
 
+# The core never reaches the screens or the terminal; only the backend
+# includes curses.
+echo "=== layer check"
+if bash "$root/scripts/check-layers.sh"; then
+    passed=$((passed + 1))
+else
+    failed=$((failed + 1))
+    status=1
+fi
+
 run_suite "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo || status=1
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"

@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "console/screen.h"
+#include "console/terminal/screen.h"
 #include "database/settings.h"
+#include "database/side_files.h"
 #include "database/song_table.h"
+#include "database/text_files.h"
 
 namespace hv {
 
@@ -25,11 +27,6 @@ struct Environment {
     std::function<void(const std::string& command)> runCommand;
 };
 
-struct LinkEntry {
-    std::string key;   // the first 29 columns of the line
-    std::string link;  // the rest of the line
-};
-
 // Leaving the program from deep inside a command: start-up catches it, gives
 // the terminal back and ends with the status.
 struct ProgramExit {
@@ -41,14 +38,9 @@ struct App {
     Environment env;
 
     SongTable songs;
-    std::vector<BandRow> bands;  // distinct artists after an import or a count
     Settings settings;
     int importLimit = kDefaultImportLimit;
-    bool reloadRequest = false;
-    std::string startOption;
-
-    std::vector<LinkEntry> artistLinks;  // "url.txt"
-    std::vector<LinkEntry> songLinks;    // "songurl.txt"
+    LinkTables links;  // "url.txt" and "songurl.txt"
 
     // Shared prompt fields.
     std::string messageText;
@@ -65,10 +57,7 @@ struct App {
 
     int selectedRow() const { return firstShownRow + highlightOffset; }
     // A file name of the working folder (absolute names are kept).
-    std::string path(const std::string& name) const {
-        if (!name.empty() && name[0] == '/') return name;
-        return env.workingFolder + name;
-    }
+    std::string path(const std::string& name) const { return folderPath(env.workingFolder, name); }
 };
 
 // Ends the program with a status (closing the console on the way out).

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "app.h"
-#include "console/key_diagnostic.h"
 #include "console/system_environment.h"
-#include "console/terminal_backend.h"
-#include "database/startup.h"
+#include "console/terminal/key_diagnostic.h"
+#include "console/terminal/terminal_backend.h"
+#include "database/startup_screen.h"
 
 namespace hv {
 

@@ -2,7 +2,7 @@
 
 #include "app.h"
 #include "console/prompts.h"
-#include "console/screen.h"
+#include "console/terminal/screen.h"
 
 namespace hv {
 

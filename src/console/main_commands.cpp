@@ -7,10 +7,10 @@
 #include "console/song_editing.h"
 #include "console/sort_list.h"
 #include "database/configuration_screen.h"
-#include "database/import.h"
-#include "database/save_list.h"
-#include "html/chart_pages.h"
-#include "stats/top_artists.h"
+#include "database/import_screen.h"
+#include "database/save_list_screen.h"
+#include "html/chart_pages_screen.h"
+#include "stats/top_artists_screen.h"
 
 namespace hv {
 

@@ -4,8 +4,8 @@
 
 #include "app.h"
 #include "console/main_commands.h"
-#include "console/screen.h"
-#include "console/text_format.h"
+#include "console/terminal/screen.h"
+#include "database/text_format.h"
 
 namespace hv {
 

@@ -1,17 +1,12 @@
 #include "console/search.h"
 
-#include <algorithm>
-
 #include "app.h"
 #include "console/prompts.h"
+#include "database/song_search.h"
 
 namespace hv {
 
 namespace {
-
-bool containsUpper(std::string_view field, std::string_view upperText) {
-    return upperCase(field).find(upperText) != std::string::npos;
-}
 
 // A match stands highlighted on the list's top line.
 void showMatch(App& app, int row) {
@@ -22,30 +17,6 @@ void showMatch(App& app, int row) {
 }
 
 }  // namespace
-
-std::optional<int> jumpTarget(std::string_view text) {
-    int number = readNumber(text);
-    if (number < 1 || number > kHighestJump) return std::nullopt;
-    return number;
-}
-
-bool rowMatches(const Song& row, std::string_view upperText) {
-    return containsUpper(row.artist, upperText) || containsUpper(row.song, upperText);
-}
-
-int searchForward(const SongTable& table, std::string_view upperText, int from) {
-    int last = std::min(table.count, kSongCapacity) - 1;
-    for (int r = std::max(from, 0); r <= last; ++r)
-        if (rowMatches(table.rows[r], upperText)) return r;
-    return -1;
-}
-
-int searchBackward(const SongTable& table, std::string_view upperText, int from) {
-    int last = std::min(table.count, kSongCapacity) - 1;
-    for (int r = std::min(from, last); r >= 0; --r)
-        if (rowMatches(table.rows[r], upperText)) return r;
-    return -1;
-}
 
 void findSong(App& app) {
     Screen& s = app.screen;

@@ -1,31 +1,13 @@
-// Putting the Song table in one of its four orders: Artist, Song, Ranking,
-// Votes. Rows move whole, so the place numbers stay with their songs and the
-// Ranking order always brings the chart back.
+// The sort commands: the list put in one of its four orders, with the
+// order's notice shown meanwhile.
 #pragma once
-
-#include "database/song_table.h"
 
 namespace hv {
 
 struct App;
 
-// True when row a belongs strictly before row b in the order (1 Artist and
-// 2 Song as byte strings ascending, 3 place ascending, 4 votes descending).
-// Rows with equal keys never belong before one another, and an unknown order
-// has no keys at all.
-bool sortsBefore(const Song& a, const Song& b, int order);
-
 // The notice shown while sorting, or "" for an unknown order.
 const char* sortMessage(int order);
-
-// The reference method: passes of neighbour exchanges until a pass exchanges
-// nothing. Returns the number of comparisons it made. Slow (some 100 million
-// comparisons for 10,000 songs in reverse order), kept to check sortRows.
-long long exchangeSortRows(SongTable& table, int order);
-
-// Sorts rows 0 to count - 1 stably into the order; gives the same order as
-// exchangeSortRows.
-void sortRows(SongTable& table, int order);
 
 // Sorts the list by app.songs.sortOrder, showing the order's notice meanwhile.
 // Sorting is not a change: the change count stays.

@@ -1,10 +1,14 @@
 #include "console/system_environment.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <ctime>
+#include <string_view>
+#include <vector>
 
 namespace hv {
 
@@ -61,6 +65,45 @@ void runQuietCommand(const std::string& command) {
     int status;
     while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
+}
+
+std::string chooseBrowser(const char* browserVariable, const char* pathVariable) {
+    // $BROWSER may list several programs separated by colons; the first is used.
+    if (browserVariable && *browserVariable) {
+        std::string_view list = browserVariable;
+        std::string first(list.substr(0, list.find(':')));
+        if (!first.empty()) return first;
+    }
+    std::string_view path = pathVariable ? pathVariable : "";
+    for (;;) {
+        size_t end = path.find(':');
+        std::string_view dir = path.substr(0, end);
+        std::string candidate = dir.empty() ? std::string(".") : std::string(dir);
+        candidate += "/xdg-open";
+        struct stat st;
+        if (::stat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+            ::access(candidate.c_str(), X_OK) == 0)
+            return candidate;
+        if (end == std::string_view::npos) break;
+        path.remove_prefix(end + 1);
+    }
+    return "";
+}
+
+void findBrowser(App& app) {
+    std::vector<char> buffer(4096);
+    while (!::getcwd(buffer.data(), buffer.size())) {
+        if (buffer.size() > (1u << 20)) {
+            buffer.assign(2, '\0');
+            buffer[0] = '.';
+            break;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    std::string folder = buffer.data();
+    if (folder.empty() || folder.back() != '/') folder.push_back('/');
+    app.env.workingFolder = folder;
+    app.browserProgram = chooseBrowser(std::getenv("BROWSER"), std::getenv("PATH"));
 }
 
 Environment systemEnvironment() {

@@ -1,4 +1,5 @@
-// The real outside world: starting the browser and running a command.
+// The real outside world: the working folder, the browser, starting it and
+// running a command.
 #pragma once
 
 #include "app.h"
@@ -13,5 +14,13 @@ void startDetached(const std::string& program, const std::string& argument);
 void runQuietCommand(const std::string& command);
 
 Environment systemEnvironment();
+
+// Sets the working folder (the current folder with a trailing "/") and the
+// browser program.
+void findBrowser(App& app);
+// $BROWSER when set and not empty (the first of a colon-separated list), else
+// xdg-open when it is on the PATH, else empty. The arguments are the two
+// variables' values (null when unset).
+std::string chooseBrowser(const char* browserVariable, const char* pathVariable);
 
 }  // namespace hv

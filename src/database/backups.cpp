@@ -2,8 +2,6 @@
 
 #include <cstdio>
 
-#include "app.h"
-#include "console/prompts.h"
 #include "database/text_files.h"
 
 namespace hv {
@@ -22,36 +20,21 @@ std::string backupName(const std::string& stem, int generation) {
     return stem + extension;
 }
 
-namespace {
-
-void showBackupFailed(App& app) {
-    app.messageText = "Could not make Backup ";
-    showMessage(app);
-}
-
-}  // namespace
-
-void rotateBackups(App& app) {
-    const std::string& database = app.settings.songDatabase;
+bool rotateBackups(const std::string& folder, const std::string& database) {
     std::optional<std::string> stem = backupStem(database);
     // A list named like one of its own generations ("chart.002") would be
     // overwritten by the shift before the user has agreed to save.
     for (int g = 1; stem && g <= kBackupGenerations; ++g)
         if (backupName(*stem, g) == database) stem.reset();
-    if (!stem) {
-        showBackupFailed(app);
-        return;
-    }
+    if (!stem) return false;
     for (int g = kBackupGenerations; g >= 1; --g) {
-        std::string from = app.path(g == 1 ? database : backupName(*stem, g - 1));
+        std::string from = folderPath(folder, g == 1 ? database : backupName(*stem, g - 1));
         if (!canOpenForReading(from)) continue;
         // Going on after a failed copy would overwrite a generation that
         // was not passed on.
-        if (!copyFileBytes(from, app.path(backupName(*stem, g)))) {
-            showBackupFailed(app);
-            return;
-        }
+        if (!copyFileBytes(from, folderPath(folder, backupName(*stem, g)))) return false;
     }
+    return true;
 }
 
 }  // namespace hv

@@ -8,8 +8,6 @@
 
 namespace hv {
 
-struct App;
-
 constexpr int kBackupGenerations = 5;
 
 // The database name up to the first "." of the file's own name, so that a
@@ -21,11 +19,11 @@ std::optional<std::string> backupStem(std::string_view databaseName);
 std::string backupName(const std::string& stem, int generation);
 
 // Shifts .004 to .005 down to .001 to .002, then copies the database file to
-// .001. A generation whose source is missing is skipped and leaves its
-// target as it was; every copy replaces its target only when complete. A
-// name without "." or named like one of its own generations gets "Could not
-// make Backup " and no copies; so does a copy that fails, which also ends
+// .001, all in the working folder. A generation whose source is missing is
+// skipped and leaves its target as it was; every copy replaces its target
+// only when complete. False, with no copies, for a name without "." or named
+// like one of its own generations; false too when a copy fails, which ends
 // the shift there, so no generation is overwritten before it was passed on.
-void rotateBackups(App& app);
+bool rotateBackups(const std::string& folder, const std::string& databaseName);
 
 }  // namespace hv

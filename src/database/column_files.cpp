@@ -4,8 +4,6 @@
 
 #include <memory>
 
-#include "app.h"
-#include "database/import.h"
 #include "database/text_files.h"
 
 namespace hv {
@@ -38,35 +36,32 @@ std::array<std::string, 7> formatColumnFiles(const std::vector<Song>& songs) {
     return files;
 }
 
-bool writeColumnFiles(const App& app, const std::vector<Song>& songs, std::string& failedFile) {
+bool writeColumnFiles(const std::string& folder, const std::vector<Song>& songs,
+                      std::string& failedFile) {
     std::array<std::string, 7> contents = formatColumnFiles(songs);
-    discardColumnFiles(app);
+    discardColumnFiles(folder);
     for (size_t i = contents.size(); i-- > 0;) {
-        if (!writeFileAtomically(app.path(kColumnFileNames[i]), contents[i])) {
+        if (!writeFileAtomically(folderPath(folder, kColumnFileNames[i]), contents[i])) {
             failedFile = kColumnFileNames[i];
-            discardColumnFiles(app);
+            discardColumnFiles(folder);
             return false;
         }
     }
     return true;
 }
 
-void discardColumnFiles(const App& app) {
-    ::unlink(app.path(kColumnFileNames[0]).c_str());
+void discardColumnFiles(const std::string& folder) {
+    ::unlink(folderPath(folder, kColumnFileNames[0]).c_str());
 }
 
-bool loadTable(App& app) {
-    SongTable& table = app.songs;
+bool loadTable(const std::string& folder, SongTable& table, LinkTables& links) {
     for (Song& row : table.rows) row.year = 0;
     table.count = 0;
 
     std::array<std::unique_ptr<LineReader>, 7> files;
     for (size_t i = 0; i < files.size(); ++i) {
-        files[i] = std::make_unique<LineReader>(app.path(kColumnFileNames[i]));
-        if (!files[i]->isOpen()) {
-            app.reloadRequest = true;
-            return false;
-        }
+        files[i] = std::make_unique<LineReader>(folderPath(folder, kColumnFileNames[i]));
+        if (!files[i]->isOpen()) return false;
     }
 
     std::array<std::string, 7> line;
@@ -86,8 +81,8 @@ bool loadTable(App& app) {
         ++table.count;
     }
 
-    loadLinkTables(app);
-    applyCountryFile(app);
+    links = loadLinkTables(folder);
+    applyCountryFile(folder, table);
     return true;
 }
 

@@ -6,11 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "database/side_files.h"
 #include "database/song_table.h"
 
 namespace hv {
-
-struct App;
 
 // In the order they are read in step, one line of each per song.
 constexpr std::array<const char*, 7> kColumnFileNames = {
@@ -24,10 +23,16 @@ std::array<std::string, 7> formatColumnFiles(const std::vector<Song>& songs);
 // so that a set left incomplete by a failure is never loaded: the next start
 // imports instead. False, with the name of the file that failed, when one
 // could not be written.
-bool writeColumnFiles(const App& app, const std::vector<Song>& songs, std::string& failedFile);
+bool writeColumnFiles(const std::string& folder, const std::vector<Song>& songs,
+                      std::string& failedFile);
 
 // Removes "band.txt", so that the next start imports the song database file
 // instead of loading column files that no longer match it.
-void discardColumnFiles(const App& app);
+void discardColumnFiles(const std::string& folder);
+
+// Fills the table from the column files, and the link tables and countries
+// from the side files. False, with an empty table, when any of the seven
+// column files is missing: the song database file must then be imported.
+bool loadTable(const std::string& folder, SongTable& table, LinkTables& links);
 
 }  // namespace hv

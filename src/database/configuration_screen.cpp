@@ -113,6 +113,12 @@ std::vector<std::string> configurationLines(const Settings& settings) {
     return lines;
 }
 
+bool saveSettings(App& app) {
+    if (writeSettings(app.env.workingFolder, app.settings)) return true;
+    showMessage(app, std::string("Could not write ") + kSettingsFile + " ");
+    return false;
+}
+
 void configurationScreen(App& app) {
     Screen& screen = app.screen;
     Settings working = app.settings;
@@ -128,7 +134,7 @@ void configurationScreen(App& app) {
         char key = c < 0 ? 'Q' : upperCase(static_cast<char>(c));
         if (key == 'S') {
             app.settings = working;
-            writeSettings(app);
+            saveSettings(app);
             break;
         }
         if (key == 'Q') break;

@@ -1,37 +1,34 @@
 #include "database/import.h"
 
-#include "app.h"
-#include "console/prompts.h"
+#include <unordered_set>
+
 #include "database/column_files.h"
-#include "database/song_file.h"
-#include "database/text_files.h"
+#include "database/side_files.h"
 
 namespace hv {
 
-namespace {
-
-constexpr Rect kFilePromptBox = kWideBox;
-constexpr Rect kLimitPromptBox = kMessageBox;
-constexpr const char* kDefaultImportFile = "2006.txt";
-
-// The previous place and duration of the last song read, as the year lists
-// of 2004 to 2006 show them while importing.
-void showLastSongRead(Screen& s, const SongFileContents& list, SongLayout layout) {
-    if (list.songs.empty() || !layoutShowsPreviousPlace(layout)) return;
-    const Song& last = list.songs.back();
-    moveCursor(s, 9, 10);
-    eraseToEndOfLine(s);
-    printText(s, "%d", last.prevRank);
-    if (!layoutShowsDuration(layout)) return;
-    moveCursor(s, 10, 10);
-    eraseToEndOfLine(s);
-    printText(s, "%s", last.duration.c_str());
+StoredList storeImportedList(const std::string& folder, SongFileContents& list, Settings& settings,
+                             SongTable& table) {
+    StoredList result;
+    if (!writeColumnFiles(folder, list.songs, result.failedFile)) return result;
+    Settings updated = settings;
+    if (list.hasHeader) updated.chartYear = list.chartYear;
+    if (!writeSettings(folder, updated)) {
+        // The column files now hold the new list; without "band.txt" the
+        // next start imports the list the old settings name instead.
+        discardColumnFiles(folder);
+        result.failedFile = kSettingsFile;
+        return result;
+    }
+    settings = updated;
+    replaceTable(table, list.songs);
+    result.bands = countBands(table);
+    applyCountryFile(folder, table);
+    result.stored = true;
+    return result;
 }
 
-// Puts the new list in the table: every row reset as the import leaves it,
-// then the songs read.
-void replaceTable(App& app, std::vector<Song>& songs) {
-    SongTable& table = app.songs;
+void replaceTable(SongTable& table, std::vector<Song>& songs) {
     for (int r = 0; r < kSongCapacity; ++r) {
         if (r < static_cast<int>(songs.size())) {
             table.rows[r] = std::move(songs[r]);
@@ -42,127 +39,31 @@ void replaceTable(App& app, std::vector<Song>& songs) {
     table.count = static_cast<int>(songs.size());
 }
 
-// Asks until the answer, or the answer with ".txt", names a readable file.
-std::string askFileToImport(App& app) {
-    Screen& s = app.screen;
-    SavedRegion saved = openDialog(s, kFilePromptBox);
-    std::string accepted;
-    for (;;) {
-        putTextAt(s, 8, 20, std::string(29, ' '));
-        putTextAt(s, 8, 20, "File to Import ");
-        std::string name = readLine(s, kSettingTextMax);
-        if (name.empty()) name = kDefaultImportFile;
-        if (canOpenForReading(app.path(name))) {
-            accepted = name;
-            break;
+int countBands(const SongTable& table) {
+    // An artist counts as seen when its field contains the field of an artist
+    // counted before. At the common width of 29 that is equality, which a
+    // hash set answers at once; only odd widths need the scan.
+    std::unordered_set<std::string> seen;
+    // Every distinct artist, in order of first appearance.
+    std::vector<std::string> bands;
+    bool commonWidth = true;
+    for (int r = 0; r < table.count; ++r) {
+        const std::string& artist = table.rows[r].artist;
+        bool known = seen.count(artist) > 0;
+        if (!known && !(commonWidth && artist.size() == kNameWidth)) {
+            for (const std::string& band : bands) {
+                if (artist.find(band) != std::string::npos) {
+                    known = true;
+                    break;
+                }
+            }
         }
-        std::string withExtension = name + ".txt";
-        // The database name is a 200-byte field.
-        if (withExtension.size() <= kSettingTextMax && canOpenForReading(app.path(withExtension))) {
-            accepted = withExtension;
-            break;
-        }
-        putTextAt(s, 11, 20, std::string(42, ' '));
-        moveCursor(s, 11, 20);
-        printText(s, "File %s nor %s present... ", name.c_str(), withExtension.c_str());
+        if (known) continue;
+        if (artist.size() != kNameWidth) commonWidth = false;
+        seen.insert(artist);
+        bands.push_back(artist);
     }
-    closeDialog(s, saved);
-    return accepted;
-}
-
-// Asks until the answer is empty (the default limit) or a number from 1 to
-// the table's capacity.
-int askImportLimit(App& app) {
-    Screen& s = app.screen;
-    SavedRegion saved = openDialog(s, kLimitPromptBox);
-    int limit = kDefaultImportLimit;
-    for (;;) {
-        putTextAt(s, 10, 22, "Type Max. No. Songs to Import ");
-        std::string answer = readLine(s, kMessageTextMax);
-        if (answer.empty()) break;
-        int number = readNumber(answer);
-        if (number >= 1 && number <= kSongCapacity) {
-            limit = number;
-            break;
-        }
-        clearDialog(s, kLimitPromptBox);
-    }
-    closeDialog(s, saved);
-    return limit;
-}
-
-}  // namespace
-
-bool importDatabase(App& app, ImportCaller caller) {
-    Screen& s = app.screen;
-    moveCursor(s, 0, 0);
-    eraseToEndOfScreen(s);
-    putTextAt(s, 0, 10, "Import Songs");
-    putTextAt(s, 1, 10, "============");
-
-    const std::string name = app.settings.songDatabase;
-    SongFileContents list =
-        readSongFile(app.path(name), name, app.env.currentYear, app.importLimit);
-    if (!list.opened) {
-        moveCursor(s, 3, 10);
-        printText(s, "Obliged file %s not present....", name.c_str());
-        readChar(s);
-        // Without its list the program cannot start; from the list the user
-        // simply keeps the songs already loaded.
-        if (caller == ImportCaller::StartUp) endProgram(0);
-        return false;
-    }
-
-    showLastSongRead(s, list, songLayoutFor(name));
-    if (list.reachedMaximum) {
-        moveCursor(s, 20, 10);
-        printText(s, "Maximum reached of %d Songs.", kSongCapacity);
-        putTextAt(s, 21, 10, "Rest discarded.... Press a Key.");
-        readChar(s);
-    }
-
-    // Nothing in memory changes until the column files and the settings are
-    // safely written, so a failure leaves the list as it was.
-    std::string failedFile;
-    if (!writeColumnFiles(app, list.songs, failedFile)) {
-        app.messageText = "Could not write " + failedFile + " ";
-        showMessage(app);
-        return false;
-    }
-    const Settings previous = app.settings;
-    if (list.hasHeader) app.settings.chartYear = list.chartYear;
-    if (!writeSettings(app)) {
-        app.settings = previous;
-        // The column files now hold the new list; without "band.txt" the
-        // next start imports the list the old settings name instead.
-        discardColumnFiles(app);
-        return false;
-    }
-
-    replaceTable(app, list.songs);
-    int bands = countBands(app);
-    applyCountryFile(app);
-
-    moveCursor(s, 10, 10);
-    printText(s, "Imported %4d Songs", app.songs.count);
-    moveCursor(s, 11, 10);
-    printText(s, "Imported %4d Bands", bands);
-    putTextAt(s, 13, 10, "Press a Key...");
-    readChar(s);
-    return true;
-}
-
-void importWithFilePrompt(App& app) {
-    const std::string previous = app.settings.songDatabase;
-    app.settings.songDatabase = askFileToImport(app);
-    // A name whose import failed would have the next save write the old
-    // list under it.
-    if (!importDatabase(app, ImportCaller::Menu)) app.settings.songDatabase = previous;
-}
-
-void importWithLimitPrompt(App& app) {
-    app.importLimit = askImportLimit(app);
-    importDatabase(app, ImportCaller::Menu);
+    return static_cast<int>(bands.size());
 }
 
 }  // namespace hv

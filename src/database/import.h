@@ -1,36 +1,35 @@
-// The song database file, its import into the Song table, the seven column
-// files and the side files read with them.
+// Putting a song list read from the database file in place: its column files
+// and settings first, the Song table last, so a failure leaves all as it was.
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "database/settings.h"
+#include "database/song_file.h"
+#include "database/song_table.h"
 
 namespace hv {
 
-struct App;
+struct StoredList {
+    bool stored = false;
+    // The file that could not be written when not stored.
+    std::string failedFile;
+    // The distinct artists of the new list.
+    int bands = 0;
+};
 
-// Who started the import: a missing database file ends the program at
-// start-up, but only abandons the import when it was asked for from the list.
-enum class ImportCaller { StartUp, Menu };
+// Writes the column files, then the settings (with the header's chart year),
+// and only then fills the table and applies "country.txt". When a file cannot
+// be written nothing in memory changes and no column file set is left for
+// the next start to load.
+StoredList storeImportedList(const std::string& folder, SongFileContents& list, Settings& settings,
+                             SongTable& table);
 
-// Imports the file named by the setting "Song Database". True when the file
-// was read (even if it held no songs).
-bool importDatabase(App& app, ImportCaller caller);
-// Key I: asks for a file name, then imports it.
-void importWithFilePrompt(App& app);
-// Key L: asks for the import limit, then imports the current file.
-void importWithLimitPrompt(App& app);
+// Every row reset as the import leaves it, then the songs.
+void replaceTable(SongTable& table, std::vector<Song>& songs);
 
-// Fills the Song table from the column files and the side files. False when
-// any of the seven column files is missing (the reload request is then
-// raised as well).
-bool loadTable(App& app);
-
-// Fills app.bands with the distinct artists of the list, in order of first
-// appearance, and returns their number.
-int countBands(App& app);
-// Empties every song's country and applies "country.txt".
-void applyCountryFile(App& app);
-// Loads "url.txt" and "songurl.txt" into the link tables.
-void loadLinkTables(App& app);
+// The number of distinct artists of the list.
+int countBands(const SongTable& table);
 
 }  // namespace hv

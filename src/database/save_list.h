@@ -1,29 +1,25 @@
-// Writing the Song table back to the song database file: F4 (save and go on)
-// and Q (offer to save, then end the program).
+// Writing the Song table back to the song database file.
 #pragma once
 
 #include <string>
 
-namespace hv {
+#include "database/song_table.h"
 
-struct App;
-struct SongTable;
+namespace hv {
 
 // The whole file: the header line, one line per song in list order, and the
 // closing empty line.
 std::string formatSongList(const SongTable& table, int chartYear);
 
-// Writes the list to the database file, replacing it only once the new one is
-// complete. False, after telling the user, when it cannot be written; the old
-// file is then left as it was.
-bool writeSongList(App& app);
+// A read-only file is the user's sign that it must not be replaced, even
+// though the folder would allow renaming a new one over it. The mark counts
+// for every user, the superuser too.
+bool mayReplaceFile(const std::string& path);
 
-// F4: sorts on Ranking, rotates the backups when there are changes, and asks
-// whether to save, under the same or a new name.
-void saveList(App& app);
-
-// Q: with changes, the same question with (E)xit; then ends the program. When
-// the list could not be written the program goes on, so nothing is lost.
-void quitProgram(App& app);
+// Writes the list to the database file of the working folder, replacing it
+// only once the new one is complete. False when it cannot be written or may
+// not be replaced; the old file is then left as it was.
+bool writeSongList(const std::string& folder, const std::string& databaseName,
+                   const SongTable& table, int chartYear);
 
 }  // namespace hv

@@ -2,8 +2,7 @@
 
 #include <vector>
 
-#include "app.h"
-#include "console/prompts.h"
+#include "database/song_table.h"
 #include "database/text_files.h"
 
 namespace hv {
@@ -68,19 +67,15 @@ bool parseSettings(const std::string& text, Settings& out) {
     return true;
 }
 
-void readSettings(App& app) {
-    auto text = readWholeFile(app.path(kSettingsFile));
-    if (text && parseSettings(*text, app.settings)) return;
-    app.reloadRequest = true;
-    app.settings = defaultSettings(app.env.currentYear);
-    writeSettings(app);
+std::optional<Settings> readSettings(const std::string& folder) {
+    auto text = readWholeFile(folderPath(folder, kSettingsFile));
+    Settings settings;
+    if (text && parseSettings(*text, settings)) return settings;
+    return std::nullopt;
 }
 
-bool writeSettings(App& app) {
-    if (writeFileAtomically(app.path(kSettingsFile), formatSettings(app.settings))) return true;
-    app.messageText = "Could not write hitvault.ini ";
-    showMessage(app);
-    return false;
+bool writeSettings(const std::string& folder, const Settings& settings) {
+    return writeFileAtomically(folderPath(folder, kSettingsFile), formatSettings(settings));
 }
 
 }  // namespace hv

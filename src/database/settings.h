@@ -1,11 +1,10 @@
 // The twelve settings kept in "hitvault.ini", one value a line.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace hv {
-
-struct App;
 
 // Switches hold 0 for ON and 1 for OFF.
 constexpr int kSwitchOn = 0;
@@ -39,11 +38,11 @@ std::string formatSettings(const Settings& s);
 // Parses the file's lines; false when the text has fewer than twelve lines.
 bool parseSettings(const std::string& text, Settings& out);
 
-// Fills app.settings from the file, or takes the defaults, raises the reload
-// request and writes them.
-void readSettings(App& app);
-// Writes all twelve settings; false (after a message box) when the file
-// cannot be written, in which case the old file is left as it was.
-bool writeSettings(App& app);
+// The settings of the working folder's file; nothing when it is missing or
+// holds fewer than twelve lines.
+std::optional<Settings> readSettings(const std::string& folder);
+// Writes all twelve settings; false when the file cannot be written, in
+// which case the old file is left as it was.
+bool writeSettings(const std::string& folder, const Settings& settings);
 
 }  // namespace hv

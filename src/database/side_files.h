@@ -7,9 +7,20 @@
 #include <string_view>
 #include <vector>
 
+#include "database/song_table.h"
+
 namespace hv {
 
-struct LinkEntry;
+struct LinkEntry {
+    std::string key;   // the first 29 columns of the line
+    std::string link;  // the rest of the line
+};
+
+// "url.txt" links artists, "songurl.txt" titles.
+struct LinkTables {
+    std::vector<LinkEntry> artists;
+    std::vector<LinkEntry> songs;
+};
 
 // A link table holds at most this many entries; further lines are ignored.
 constexpr size_t kLinkTableMax = 10009;
@@ -31,5 +42,11 @@ struct CountryLine {
 // The artist and code of a "country.txt" line; nothing for a line without a
 // code of 2 to 4 characters behind column 29.
 std::optional<CountryLine> parseCountryLine(std::string_view line);
+
+// Both link tables of the working folder; a missing file gives an empty table.
+LinkTables loadLinkTables(const std::string& folder);
+
+// Empties every song's country and applies the folder's "country.txt".
+void applyCountryFile(const std::string& folder, SongTable& table);
 
 }  // namespace hv

@@ -10,6 +10,11 @@
 
 namespace hv {
 
+std::string folderPath(const std::string& folder, const std::string& name) {
+    if (!name.empty() && name[0] == '/') return name;
+    return folder + name;
+}
+
 LineReader::LineReader(const std::string& path) {
     if (canOpenForReading(path)) file_ = std::fopen(path.c_str(), "rb");
 }

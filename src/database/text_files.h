@@ -11,6 +11,10 @@
 
 namespace hv {
 
+// A file name of the working folder (given with a trailing "/"); an absolute
+// name is kept as it is.
+std::string folderPath(const std::string& folder, const std::string& name);
+
 class LineReader {
   public:
     explicit LineReader(const std::string& path);

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "app.h"
 #include "database/text_files.h"
 #include "html/html_escape.h"
 #include "html/page_template.h"
@@ -30,12 +29,8 @@ constexpr const char* kSummaryUnderline =
     "       ===================                                            ==== ==== =====            ======\n";
 // clang-format on
 
-int pageSize(const App& app) {
-    return std::max(1, app.settings.songsPerPage);
-}
-
-std::string chartTitleLine(const App& app) {
-    return formatText("<TITLE>Hitvault %d</TITLE>\n", app.settings.chartYear);
+int pageSize(const Settings& settings) {
+    return std::max(1, settings.songsPerPage);
 }
 
 std::string button(const char* image, const char* alt, int page) {
@@ -45,12 +40,16 @@ std::string button(const char* image, const char* alt, int page) {
 // The folder of the chart pages is made when it is missing, but only when
 // the template is there, so a missing template leaves nothing behind. A
 // failure shows up when the first page cannot be written.
-void makeChartFolder(const App& app) {
-    if (!canOpenForReading(app.path(app.settings.templateMain))) return;
-    ::mkdir(app.path(kChartFolder).c_str(), 0777);
+void makeChartFolder(const ChartSource& source) {
+    if (!canOpenForReading(folderPath(source.folder, source.settings.templateMain))) return;
+    ::mkdir(folderPath(source.folder, kChartFolder).c_str(), 0777);
 }
 
 }  // namespace
+
+std::string chartTitleLine(int chartYear) {
+    return formatText("<TITLE>Hitvault %d</TITLE>\n", chartYear);
+}
 
 int lastChartPage(int songCount, int songsPerPage) {
     if (songCount <= 0) return 0;
@@ -96,7 +95,7 @@ std::string yearText(int year) {
     return formatText("%4d", year);
 }
 
-void appendSongRow(std::string& out, const App& app, const Song& song, int position,
+void appendSongRow(std::string& out, const ChartSource& source, const Song& song, int position,
                    SongRowKind kind) {
     std::string artist = escapeHtmlText(song.artist);
     std::string title = escapeHtmlText(song.song);
@@ -109,59 +108,54 @@ void appendSongRow(std::string& out, const App& app, const Song& song, int posit
         appendFormat(out, "%4d.  %s - %s %s %s %5d  ", position, artist.c_str(), title.c_str(),
                      year.c_str(), previous.c_str(), song.votes);
     }
-    out += artistInfoLink(song.artist, app.artistLinks) + "A</a> ";
-    out += songInfoLink(song.song, song.country, app.songLinks) + "S</a> ";
+    out += artistInfoLink(song.artist, source.links.artists) + "A</a> ";
+    out += songInfoLink(song.song, song.country, source.links.songs) + "S</a> ";
     out += videoLink(song.artist, song.song) + "C</a> ";
     out += lyricsLink(song.artist, song.song) + "L</a>   ";
-    if (kind == SongRowKind::chartPage || app.settings.includeSmileys == kSwitchOn)
+    if (kind == SongRowKind::chartPage || source.settings.includeSmileys == kSwitchOn)
         out += statusMarkImages(statusMark(song.prevRank, song.place));
     out += "\n";
 }
 
-void appendChartPageBody(std::string& out, const App& app, int page) {
-    const SongTable& songs = app.songs;
-    int perPage = pageSize(app);
+void appendChartPageBody(std::string& out, const ChartSource& source, int page) {
+    const SongTable& songs = source.songs;
+    const int chartYear = source.settings.chartYear;
+    int perPage = pageSize(source.settings);
     int first = std::min(page * perPage, songs.count);
     int last = std::min(first + perPage, songs.count);
     out += kChartLegend;
-    appendFormat(out, kChartHeading, app.settings.chartYear, app.settings.chartYear - 1);
+    appendFormat(out, kChartHeading, chartYear, chartYear - 1);
     out += kChartUnderline;
     for (int r = first; r < last; ++r)
-        appendSongRow(out, app, songs.rows[r], r + 1, SongRowKind::chartPage);
+        appendSongRow(out, source, songs.rows[r], r + 1, SongRowKind::chartPage);
     out += navigationLine(page, lastChartPage(songs.count, perPage));
 }
 
-void appendSummaryPageBody(std::string& out, const App& app) {
-    appendFormat(out, kSummaryHeading, app.settings.chartYear);
+void appendSummaryPageBody(std::string& out, const ChartSource& source) {
+    appendFormat(out, kSummaryHeading, source.settings.chartYear);
     out += kSummaryUnderline;
-    for (int r = 0; r < app.songs.count; ++r)
-        appendSongRow(out, app, app.songs.rows[r], r + 1, SongRowKind::summaryPage);
-    LineReader figures(app.path(kVoteFiguresFile));
+    for (int r = 0; r < source.songs.count; ++r)
+        appendSongRow(out, source, source.songs.rows[r], r + 1, SongRowKind::summaryPage);
+    LineReader figures(folderPath(source.folder, kVoteFiguresFile));
     if (!figures.isOpen()) return;
     out += "\n   Statistic This Week                       Overall Statistic\n";
     std::string line;
     while (figures.next(line)) out += "   " + escapeHtmlText(line) + "\n";
 }
 
-void writeChartPages(App& app) {
-    makeChartFolder(app);
-    int last = lastChartPage(app.songs.count, pageSize(app));
-    std::string title = chartTitleLine(app);
+ChartPagesResult writeChartPages(const ChartSource& source) {
+    makeChartFolder(source);
+    int last = lastChartPage(source.songs.count, pageSize(source.settings));
+    std::string title = chartTitleLine(source.settings.chartYear);
     for (int page = 0; page <= last; ++page) {
-        // The template is read again for every page; when it is gone, or a
-        // page cannot be written, the rest of the series is abandoned.
-        if (!writeTemplatePage(
-                app, app.settings.templateMain, chartPageName(page), title,
-                [&](std::string& out) { appendChartPageBody(out, app, page); },
-                MarkerScan::untilBody))
-            return;
+        std::string name = chartPageName(page);
+        PageStatus status = writeTemplatePage(
+            source.folder, source.settings.templateMain, name, title,
+            [&](std::string& out) { appendChartPageBody(out, source, page); },
+            MarkerScan::untilBody);
+        if (status != PageStatus::written) return {status, name};
     }
-    offerPage(app, chartPageName(0), "top00000.htm generated...");
-}
-
-void writeSummaryPage(App& app) {
-    publishPage(app, app.settings.templateRest, kSummaryPage, chartTitleLine(app),
-                [&](std::string& out) { appendSummaryPageBody(out, app); });
+    return {};
 }
 
 }  // namespace hv

@@ -4,10 +4,12 @@
 
 #include <string>
 
-namespace hv {
+#include "database/settings.h"
+#include "database/side_files.h"
+#include "database/song_table.h"
+#include "html/page_template.h"
 
-struct App;
-struct Song;
+namespace hv {
 
 constexpr const char* kChartFolder = "htm";
 constexpr const char* kSummaryPage = "hitvault.htm";
@@ -33,21 +35,37 @@ std::string previousPlaceText(int prevRank);
 // "%4d", or blank when no year is recorded.
 std::string yearText(int year);
 
+// What the chart and summary pages are made of.
+struct ChartSource {
+    const std::string& folder;  // the working folder, with a trailing "/"
+    const SongTable& songs;
+    const Settings& settings;
+    const LinkTables& links;
+};
+
+// "<TITLE>Hitvault %d</TITLE>\n" with the chart year.
+std::string chartTitleLine(int chartYear);
+
 enum class SongRowKind { chartPage, summaryPage };
 // One song row: its position, names, year, previous place (and votes on the
 // summary page), the four reference links and the status images (always on
 // the chart pages, on the summary page when "Include Smileys" is ON).
-void appendSongRow(std::string& out, const App& app, const Song& song, int position,
+void appendSongRow(std::string& out, const ChartSource& source, const Song& song, int position,
                    SongRowKind kind);
 
 // The body of chart page p: legend, heading, its rows and the navigation line.
-void appendChartPageBody(std::string& out, const App& app, int page);
+void appendChartPageBody(std::string& out, const ChartSource& source, int page);
 // The body of the summary page, with the vote figures when the file exists.
-void appendSummaryPageBody(std::string& out, const App& app);
+void appendSummaryPageBody(std::string& out, const ChartSource& source);
 
-// Key H: writes every chart page, then offers the first one.
-void writeChartPages(App& app);
-// Key V: writes the summary page, then offers it.
-void writeSummaryPage(App& app);
+struct ChartPagesResult {
+    PageStatus status = PageStatus::written;
+    std::string pageName;  // the page that failed
+};
+// Writes every chart page from the template "HTML Template (main)" into the
+// folder "htm", made when missing. The template is read again for every
+// page; when it is gone, or a page cannot be written, the rest of the series
+// is abandoned.
+ChartPagesResult writeChartPages(const ChartSource& source);
 
 }  // namespace hv

@@ -1,7 +1,5 @@
 #include "html/page_template.h"
 
-#include "app.h"
-#include "console/prompts.h"
 #include "database/text_files.h"
 
 namespace hv {
@@ -55,35 +53,14 @@ std::string fillTemplate(std::string_view templateText, std::string_view titleLi
     return page;
 }
 
-bool writeTemplatePage(App& app, const std::string& templateName, const std::string& pageName,
-                       const std::string& titleLine, const BodyWriter& body, MarkerScan scan) {
-    std::optional<std::string> templateText = readWholeFile(app.path(templateName));
-    if (!templateText) {
-        // The user's work stays: the page is abandoned, not the program.
-        moveCursor(app.screen, 23, 2);
-        printText(app.screen, "Obliged file %s not present....", templateName.c_str());
-        readChar(app.screen);
-        return false;
-    }
+PageStatus writeTemplatePage(const std::string& folder, const std::string& templateName,
+                             const std::string& pageName, const std::string& titleLine,
+                             const BodyWriter& body, MarkerScan scan) {
+    std::optional<std::string> templateText = readWholeFile(folderPath(folder, templateName));
+    if (!templateText) return PageStatus::templateMissing;
     std::string page = fillTemplate(*templateText, titleLine, body, scan);
-    if (!writeFileAtomically(app.path(pageName), page)) {
-        app.messageText = "Could not write " + pageName + " ";
-        showMessage(app);
-        return false;
-    }
-    return true;
-}
-
-void offerPage(App& app, const std::string& pagePath, const std::string& message) {
-    app.messageText = message;
-    app.pagePath = pagePath;
-    offerView(app);
-}
-
-void publishPage(App& app, const std::string& templateName, const std::string& pageName,
-                 const std::string& titleLine, const BodyWriter& body) {
-    if (writeTemplatePage(app, templateName, pageName, titleLine, body))
-        offerPage(app, pageName, pageName + " generated...");
+    if (!writeFileAtomically(folderPath(folder, pageName), page)) return PageStatus::pageNotWritten;
+    return PageStatus::written;
 }
 
 }  // namespace hv

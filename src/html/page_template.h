@@ -8,11 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "console/text_format.h"
+#include "database/text_format.h"
 
 namespace hv {
-
-struct App;
 
 // Both found anywhere in a piece, case-sensitively.
 constexpr std::string_view kTitleMarker = "<TITLE>..";
@@ -43,20 +41,13 @@ std::vector<std::string_view> templatePieces(std::string_view text);
 std::string fillTemplate(std::string_view templateText, std::string_view titleLine,
                          const BodyWriter& body, MarkerScan scan = MarkerScan::wholeTemplate);
 
-// Reads the template (a name of the working folder) and writes the page whole.
-// A missing template is reported at (23, 2) and waits for a key; a page that
-// cannot be written is reported in a message box. Either way nothing is
-// written and the result is false, so the caller does not offer the page.
-bool writeTemplatePage(App& app, const std::string& templateName, const std::string& pageName,
-                       const std::string& titleLine, const BodyWriter& body,
-                       MarkerScan scan = MarkerScan::wholeTemplate);
+enum class PageStatus { written, templateMissing, pageNotWritten };
 
-// Puts the message and the page path in place and offers the page for viewing.
-void offerPage(App& app, const std::string& pagePath, const std::string& message);
-
-// The usual road for a page of the working folder: writes it and, when that
-// worked, offers it with the message "<page> generated...".
-void publishPage(App& app, const std::string& templateName, const std::string& pageName,
-                 const std::string& titleLine, const BodyWriter& body);
+// Reads the template (a name of the working folder) and writes the page whole,
+// replacing an older one only once the new one is complete. Nothing is
+// written when the template is missing or the page cannot be written.
+PageStatus writeTemplatePage(const std::string& folder, const std::string& templateName,
+                             const std::string& pageName, const std::string& titleLine,
+                             const BodyWriter& body, MarkerScan scan = MarkerScan::wholeTemplate);
 
 }  // namespace hv

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app.h"
+#include "database/side_files.h"
 
 namespace hv {
 

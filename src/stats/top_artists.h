@@ -9,8 +9,6 @@
 
 namespace hv {
 
-struct App;
-
 // The least number of songs an artist needs, every time the screen opens.
 constexpr int kTopArtistsStartMinimum = 5;
 constexpr const char* kTopArtistsPage = "artist.htm";
@@ -33,10 +31,5 @@ std::vector<BandRow> rankArtists(const SongTable& songs, int mode, int minimum);
 // The table as the page shows it: two header lines, then one line per artist.
 void appendTopArtistsPageBody(std::string& out, const std::vector<BandRow>& ranking, int chartYear,
                               int listSize);
-// Writes "artist.htm" from the template "HTML Template (rest)" and offers it.
-void writeTopArtistsPage(App& app, const std::vector<BandRow>& ranking);
-
-// The screen: draws 20 rows and reads keys until Q.
-void showTopArtists(App& app);
 
 }  // namespace hv

@@ -8,6 +8,7 @@
 #include "console/main_commands.h"
 #include "console/main_list.h"
 #include "console/prompts.h"
+#include "database/song_search.h"
 #include "support/test_app.h"
 
 namespace hv {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "console/main_commands.h"
+#include "database/row_edits.h"
 #include "database/song_list_fixtures.h"
 
 namespace hv {

@@ -7,6 +7,7 @@
 
 #include "console/main_commands.h"
 #include "console/sort_list.h"
+#include "database/list_order.h"
 #include "database/song_list_fixtures.h"
 
 namespace hv {

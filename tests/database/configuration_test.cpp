@@ -22,24 +22,23 @@ void fillScreen(Screen& s, char c) {
     }
 }
 
-TEST(Settings, ShortFileGivesDefaultsReloadAndTwelveLines) {
+TEST(Settings, ShortFileIsNoSettingsDefaultsAreTwelveLines) {
     const std::string eleven =
         "other.txt\r\n1999\r\nb.htm\r\n1\r\nr.htm\r\nbox\r\nf.htm\r\n1\r\nfold\r\nsubj\r\n0\r\n";
     test::TestApp t;
     t.writeFile("hitvault.ini", eleven);
-    readSettings(t.app);
-    EXPECT_TRUE(t.app.reloadRequest);
+    EXPECT_FALSE(readSettings(t.folder));
+    ASSERT_TRUE(writeSettings(t.folder, defaultSettings(2026)));
     EXPECT_EQ(t.readFile("hitvault.ini"),
               "mysongs.txt\n2026\nbase.htm\n0\nbase2.htm\noutlook.box\nformbase."
               "htm\n0\noutlook\nHIT-VAULT\n100\n0\n");
 
-    test::TestApp u;  // twelve CR LF lines read without their CR
-    u.writeFile("hitvault.ini", eleven + "1\r\n");
-    readSettings(u.app);
-    EXPECT_FALSE(u.app.reloadRequest);
-    EXPECT_EQ(u.app.settings.songDatabase, "other.txt");
-    EXPECT_EQ(u.app.settings.chartYear, 1999);
-    EXPECT_EQ(u.app.settings.includeSmileys, kSwitchOff);
+    t.writeFile("hitvault.ini", eleven + "1\r\n");  // twelve CR LF lines read without their CR
+    std::optional<Settings> read = readSettings(t.folder);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->songDatabase, "other.txt");
+    EXPECT_EQ(read->chartYear, 1999);
+    EXPECT_EQ(read->includeSmileys, kSwitchOff);
 }
 
 TEST(Configuration, ScreenTextsAndRegionRestored) {

@@ -9,8 +9,8 @@
 
 #include "console/main_commands.h"
 #include "database/backups.h"
-#include "database/import.h"
-#include "database/save_list.h"
+#include "database/import_screen.h"
+#include "database/save_list_screen.h"
 #include "song_list_fixtures.h"
 
 namespace hv {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "database/column_files.h"
 #include "database/import.h"
+#include "database/import_screen.h"
 #include "song_list_fixtures.h"
 
 namespace hv {
@@ -20,7 +22,7 @@ TEST(SideFiles, CountryLinesByArtistLaterLineWins) {
                                    fitName("Golden Earring") + "X\n" +      // 1 character
                                    fitName("Golden Earring") + "ABCDE\n" +  // 5 characters
                                    "The Extraordinarily Long BaXYUSA\n");   // agrees in 27
-    applyCountryFile(t.app);
+    applyCountryFile(t.folder, t.app.songs);
     const auto& rows = t.app.songs.rows;
     EXPECT_EQ(rows[0].country + rows[2].country, "NLNL");
     EXPECT_EQ(rows[1].country, "");  // emptied first
@@ -33,12 +35,12 @@ TEST(SideFiles, LinkTablesKeyAndRestOfLineAtMostTenThousandNine) {
     std::string urls = fitName("Queen") + "http://example.org/queen\r\n" + fitName("Abba") + "\n";
     for (int i = 0; i < 10010; ++i) urls += fitName("Filler") + std::to_string(i) + "\n";
     t.writeFile("url.txt", urls);
-    loadLinkTables(t.app);
-    ASSERT_EQ(t.app.artistLinks.size(), kLinkTableMax);
-    EXPECT_EQ(t.app.artistLinks[0].key, fitName("Queen"));
-    EXPECT_EQ(t.app.artistLinks[0].link, "http://example.org/queen");
-    EXPECT_EQ(t.app.artistLinks[1].link, "");
-    EXPECT_TRUE(t.app.songLinks.empty());  // no "songurl.txt"
+    LinkTables links = loadLinkTables(t.folder);
+    ASSERT_EQ(links.artists.size(), kLinkTableMax);
+    EXPECT_EQ(links.artists[0].key, fitName("Queen"));
+    EXPECT_EQ(links.artists[0].link, "http://example.org/queen");
+    EXPECT_EQ(links.artists[1].link, "");
+    EXPECT_TRUE(links.songs.empty());  // no "songurl.txt"
 }
 
 TEST(SideFiles, BandsCountDistinctArtistsInOrder) {
@@ -46,13 +48,12 @@ TEST(SideFiles, BandsCountDistinctArtistsInOrder) {
     t.addSong("Queen", "A");
     t.addSong("Abba", "B");
     t.addSong("Queen", "C");
-    EXPECT_EQ(countBands(t.app), 2);
-    EXPECT_EQ(t.app.bands[1].name, fitName("Abba"));
+    EXPECT_EQ(countBands(t.app.songs), 2);
     // A field containing an earlier artist's field counts as seen; that only
     // shows with names not held at the common width.
     t.app.songs.rows[1].artist = "Queen";
     t.app.songs.rows[2].artist = "Queen + Paul Rodgers";
-    EXPECT_EQ(countBands(t.app), 2);
+    EXPECT_EQ(countBands(t.app.songs), 2);
 }
 
 TEST(SideFiles, TableLoadNeedsAllSevenColumnFiles) {
@@ -70,7 +71,7 @@ TEST(SideFiles, TableLoadNeedsAllSevenColumnFiles) {
 
     t.app.songs = SongTable{};
     t.writeFile("time.txt", "06:31\r\n03:30\r\n");  // made on Windows
-    ASSERT_TRUE(loadTable(t.app));
+    ASSERT_TRUE(loadTable(t.folder, t.app.songs, t.app.links));
     const auto& rows = t.app.songs.rows;
     ASSERT_EQ(t.app.songs.count, 2);
     EXPECT_EQ(rows[0].place, 1);  // the list position
@@ -78,13 +79,11 @@ TEST(SideFiles, TableLoadNeedsAllSevenColumnFiles) {
     EXPECT_EQ(rows[0].votes, 3);
     EXPECT_EQ(rows[1].duration, "03:30");
     EXPECT_EQ(rows[1].country, "SE");
-    EXPECT_EQ(t.app.songLinks.size(), 1u);
-    EXPECT_FALSE(t.app.reloadRequest);
+    EXPECT_EQ(t.app.links.songs.size(), 1u);
 
     t.removeFile("votes.txt");
-    EXPECT_FALSE(loadTable(t.app));
+    EXPECT_FALSE(loadTable(t.folder, t.app.songs, t.app.links));
     EXPECT_EQ(t.app.songs.count, 0);
-    EXPECT_TRUE(t.app.reloadRequest);
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
-#include "html/chart_pages.h"
-
 #include <gtest/gtest.h>
 
 #include <tuple>
 
 #include "console/main_commands.h"
 #include "database/song_list_fixtures.h"
+#include "html/chart_pages_screen.h"
 
 namespace hv {
 
@@ -19,9 +18,9 @@ void addSampleList(test::TestApp& t) {
     t.addSong("Queen", "Don't Stop Me Now", 1979, 1, "03:29", 5);
     t.addSong("The \"Quoted\" Band", "A<B>C & D", 2001, 30, "04:00", 3).country = "NL";
     t.addSong("Queen", "Radio Ga Ga", 0, 9999, "05:48", 0);
-    t.app.artistLinks.push_back({fitName("Queen"), "http://www.queenonline.com/"});
-    t.app.artistLinks.push_back({"xxxxxxx", "xxxxxxx"});
-    t.app.songLinks.push_back({"xxxxxxx", "xxxxxxx"});
+    t.app.links.artists.push_back({fitName("Queen"), "http://www.queenonline.com/"});
+    t.app.links.artists.push_back({"xxxxxxx", "xxxxxxx"});
+    t.app.links.songs.push_back({"xxxxxxx", "xxxxxxx"});
     t.writeFile("base.htm", test::htmlData("template.htm"));
     t.writeFile("base2.htm", test::htmlData("template.htm"));
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "html/publish_screen.h"
 #include "support/test_app.h"
 
 namespace hv {
@@ -65,7 +66,7 @@ TEST(PageTemplate, PiecesOf279) {
 TEST(PageTemplate, MissingTemplateIsReportedAndNothingIsWritten) {
     test::TestApp t;
     t.keys.text("x");
-    EXPECT_FALSE(writeTemplatePage(t.app, "gone.htm", "page.htm", kTitle, kBody));
+    EXPECT_FALSE(writePage(t.app, "gone.htm", "page.htm", kTitle, kBody));
     EXPECT_EQ(t.row(23).substr(2, 37), "Obliged file gone.htm not present....");
     EXPECT_EQ(t.keys.pending(), 0u);  // the key was waited for
     EXPECT_FALSE(t.exists("page.htm"));

@@ -5,7 +5,8 @@
 #include "console/main_commands.h"
 #include "database/song_list_fixtures.h"
 #include "stats/artist_grouping.h"
-#include "stats/statistics_paging.h"
+#include "stats/statistics_list_screen.h"
+#include "stats/top_artists_screen.h"
 
 namespace hv {
 

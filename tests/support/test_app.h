@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app.h"
-#include "console/scripted_backend.h"
+#include "console/terminal/scripted_backend.h"
 
 namespace hv::test {
 

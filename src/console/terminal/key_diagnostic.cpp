@@ -1,4 +1,4 @@
-#include "console/key_diagnostic.h"
+#include "console/terminal/key_diagnostic.h"
 
 #include <deque>
 

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "console/screen.h"
+#include "console/terminal/screen.h"
 
 namespace hv {
 

@@ -1,4 +1,4 @@
-#include "console/glyphs.h"
+#include "console/terminal/glyphs.h"
 
 namespace hv {
 

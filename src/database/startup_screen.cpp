@@ -1,9 +1,12 @@
-#include "database/startup.h"
+#include "database/startup_screen.h"
 
 #include "app.h"
 #include "console/main_list.h"
 #include "console/prompts.h"
-#include "database/import.h"
+#include "console/system_environment.h"
+#include "database/column_files.h"
+#include "database/configuration_screen.h"
+#include "database/import_screen.h"
 #include "database/settings.h"
 #include "database/text_files.h"
 
@@ -42,33 +45,36 @@ void showTitleScreen(App& app) {
     if (app.env.runCommand) app.env.runCommand(kStartSound);
 }
 
-void loadTableAndSettings(App& app) {
-    if (!loadTable(app)) app.reloadRequest = true;
-    readSettings(app);
+// True when the song database file must be imported: a column file or the
+// settings file is missing. Missing settings are replaced by the defaults.
+bool loadTableAndSettings(App& app) {
+    const std::string& folder = app.env.workingFolder;
+    bool complete = loadTable(folder, app.songs, app.links);
+    if (std::optional<Settings> settings = readSettings(folder)) {
+        app.settings = *settings;
+        return !complete;
+    }
+    app.settings = defaultSettings(app.env.currentYear);
+    saveSettings(app);
+    return true;
 }
 
 [[noreturn]] void startProgram(App& app, const std::vector<std::string>& args) {
     openScreen(app.screen);
-    if (!args.empty()) app.startOption = upperCase(args[0]);
+    const std::string startOption = args.empty() ? std::string() : upperCase(args[0]);
     // Tests give the working folder and the browser themselves.
     if (app.env.workingFolder.empty()) findBrowser(app);
-    if (app.startOption.empty() || app.startOption[0] != 'S') showTitleScreen(app);
+    if (startOption.empty() || startOption[0] != 'S') showTitleScreen(app);
 
-    loadTableAndSettings(app);
-    while (app.reloadRequest) {
-        // A failed import has already said why (a file it could not write);
-        // importing again would only repeat that for ever.
-        bool imported = importDatabase(app, ImportCaller::StartUp);
-        app.reloadRequest = false;
-        if (!imported) break;
-        loadTableAndSettings(app);
-    }
+    bool reload = loadTableAndSettings(app);
+    // A failed import has already said why (a file it could not write);
+    // importing again would only repeat that for ever.
+    while (reload && importDatabase(app, ImportCaller::StartUp)) reload = loadTableAndSettings(app);
 
     // The list as it was when the program started; no copy when it is missing.
     std::string database = app.path(app.settings.songDatabase);
     if (canOpenForReading(database) && !copyFileBytes(database, app.path(kStartCopy))) {
-        app.messageText = std::string("Could not write ") + kStartCopy + " ";
-        showMessage(app);
+        showMessage(app, std::string("Could not write ") + kStartCopy + " ");
     }
     runMainMenu(app);
 }

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "console/terminal/key_codes.h"
+
 namespace hv {
 
 constexpr int kScreenRows = 25;
@@ -21,43 +23,6 @@ constexpr int kAttrHighlight = 112;
 constexpr int kAttrTitle = 135;
 // A space in black on black: the fill of every dialog before its frame.
 constexpr int kBlankCell = 32;
-
-// Key codes delivered by waitKey.
-enum KeyCode : int {
-    kKeyNone = 0,
-    kKeyBackspace = 8,
-    kKeyTab = 9,
-    kKeyEnter = 13,
-    kKeyShift = 16,
-    kKeyCtrl = 17,
-    kKeyAlt = 18,
-    kKeyEscape = 27,
-    kKeySpace = 32,
-    kKeyPageUp = 33,
-    kKeyPageDown = 34,
-    kKeyEnd = 35,
-    kKeyHome = 36,
-    kKeyLeft = 37,
-    kKeyUp = 38,
-    kKeyRight = 39,
-    kKeyDown = 40,
-    kKeyInsert = 45,
-    kKeyDelete = 46,
-    kKeyPlus = 107,
-    kKeyMinus = 109,
-    kKeyF1 = 112,
-    kKeyF2,
-    kKeyF3,
-    kKeyF4,
-    kKeyF5,
-    kKeyF6,
-    kKeyF7,
-    kKeyF8,
-    kKeyF9,
-    kKeyF10,
-    kKeyF11,
-    kKeyF12,
-};
 
 struct Cell {
     unsigned char ch = ' ';

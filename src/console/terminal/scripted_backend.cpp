@@ -1,4 +1,4 @@
-#include "console/scripted_backend.h"
+#include "console/terminal/scripted_backend.h"
 
 namespace hv {
 

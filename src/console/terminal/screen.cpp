@@ -1,8 +1,7 @@
-#include "console/screen.h"
+#include "console/terminal/screen.h"
 
 #include <cstdarg>
-
-#include "console/text_format.h"
+#include <cstdio>
 
 namespace hv {
 
@@ -105,12 +104,22 @@ void eraseToEndOfScreen(Screen& s) {
 }
 
 void printText(Screen& s, const char* format, ...) {
-    std::string text;
     va_list args;
     va_start(args, format);
-    appendFormatArgs(text, format, args);
+    va_list copy;
+    va_copy(copy, args);
+    char small[512];
+    int needed = std::vsnprintf(small, sizeof small, format, args);
     va_end(args);
-    putText(s, text);
+    if (needed >= 0 && static_cast<size_t>(needed) < sizeof small) {
+        putText(s, std::string_view(small, static_cast<size_t>(needed)));
+    } else if (needed >= 0) {
+        std::string text(static_cast<size_t>(needed) + 1, '\0');
+        std::vsnprintf(text.data(), text.size(), format, copy);
+        text.resize(static_cast<size_t>(needed));
+        putText(s, text);
+    }
+    va_end(copy);
 }
 
 void putText(Screen& s, std::string_view text) {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "console/screen.h"
+#include "console/terminal/screen.h"
 
 namespace hv {
 

@@ -3,7 +3,7 @@
 // character set; frames keep the code page 437 codes of their box characters.
 #pragma once
 
-#include "console/screen.h"
+#include "console/terminal/screen.h"
 
 namespace hv {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "console/screen.h"
+#include "console/terminal/screen.h"
 
 namespace hv {
 

@@ -1,8 +1,8 @@
-#include "console/glyphs.h"
+#include "console/terminal/glyphs.h"
 
 #include <gtest/gtest.h>
 
-#include "console/key_diagnostic.h"
+#include "console/terminal/key_diagnostic.h"
 #include "support/test_app.h"
 
 namespace hv {

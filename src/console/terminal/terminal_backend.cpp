@@ -1,4 +1,4 @@
-#include "console/terminal_backend.h"
+#include "console/terminal/terminal_backend.h"
 
 #define NCURSES_WIDECHAR 1
 #define NCURSES_NOMACROS 1
@@ -17,7 +17,7 @@
 #include <string_view>
 #include <thread>
 
-#include "console/glyphs.h"
+#include "console/terminal/glyphs.h"
 
 namespace hv {
 

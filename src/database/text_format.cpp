@@ -1,4 +1,4 @@
-#include "console/text_format.h"
+#include "database/text_format.h"
 
 #include <cstdio>
 

@@ -1,0 +1,23 @@
+// Typed answers read at the cursor: a line with Backspace editing, or one
+// key out of a given set.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "console/terminal/screen.h"
+
+namespace hv {
+
+// Reads a typed line at the cursor, echoed in the current attribute, with
+// Backspace editing; Enter ends it. At most maxChars characters are accepted
+// (the receiving field's size); further characters are ignored.
+std::string readLine(Screen& s, size_t maxChars);
+void readLine(Screen& s, std::string& field, size_t maxChars);
+
+// Reads characters until one of `keys` (compared in upper case). A keyboard
+// that cannot be read any more gives `onFailure`, the answer that changes
+// nothing.
+char readChoice(Screen& s, std::string_view keys, char onFailure);
+
+}  // namespace hv
