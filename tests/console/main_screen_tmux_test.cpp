@@ -1,9 +1,12 @@
 // The real program on a real 80 x 25 terminal, on a copy of the sample
-// folder: first start, the main list, paging, help, and quitting.
+// folder: first start, the main list, paging, help, the highlight bar's
+// colours, and quitting.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "console/terminal/screen.h"
 #include "sample_folder.h"
 
 namespace hv {
@@ -48,6 +51,38 @@ TEST(MainScreenTmux, FirstStartListPagingHelpAndQuit) {
     ASSERT_TRUE(tmux.waitForExit()) << tmux.capture();
     EXPECT_EQ(tmux.exitStatus(), 0);
     EXPECT_TRUE(tmux.terminalUsable()) << tmux.ttySettingsAfter();
+}
+
+// The colours reach the terminal: the bar is black on light grey from column
+// 1 to the right edge (also over the blanks after the text), every other row
+// is light grey on black, and Down and Up move the bar.
+TEST(MainScreenTmux, HighlightBarColoursAndMovement) {
+    HV_REQUIRE_TMUX();
+    SampleFolder sample;
+    test::TmuxSession tmux(sample.path, {"x"}, sample.environment());
+    ASSERT_TRUE(tmux.waitFor("Press a Key...")) << tmux.capture();
+    ASSERT_TRUE(press(tmux, "Space", "(E)xplorer"));
+
+    std::vector<int> normal(80, kAttrNormal), bar(80, kAttrHighlight);
+    bar[0] = kAttrNormal;
+    // The row holding the bar, or a note of the first row that is neither.
+    auto barRow = [&] {
+        std::vector<std::vector<int>> rows = tmux.colours();
+        std::string found = rows.size() == 25 ? "none" : "a pane of " + std::to_string(rows.size());
+        for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+            if (rows[row] == bar)
+                found = found == "none" ? std::to_string(row) : "several";
+            else if (rows[row] != normal)
+                return "row " + std::to_string(row) + " is mixed";
+        }
+        return found;
+    };
+    for (auto [key, row] : {std::pair{"", "3"}, {"Down", "4"}, {"Down", "5"}, {"Up", "4"}}) {
+        if (*key) tmux.sendKeys(key);
+        EXPECT_TRUE(tmux.waitUntil([&] { return barRow() == row; }))
+            << key << ": " << barRow() << "\n"
+            << tmux.capture();
+    }
 }
 
 }  // namespace hv

@@ -2,114 +2,61 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <tuple>
 
 #include "console/main_commands.h"
 #include "console/main_list.h"
-#include "console/prompts.h"
-#include "database/song_search.h"
 #include "support/test_app.h"
 
 namespace hv {
 
-namespace {
-
 // Sixty songs; "queen" in some form at rows 1, 2, 39, 40 and 41, a number
-// only at row 3.
-void addList(test::TestApp& t) {
+// only at row 3. Each step is a key (F with its typed text) and where the
+// list then stands: first shown row, highlight line, search position.
+TEST(Search, FindNextAndPrevious) {
+    test::TestApp t;
     for (int r = 0; r < 60; ++r) {
-        std::string artist = "Band " + std::string(1, static_cast<char>('a' + r % 26));
-        std::string title = "Title";
-        if (r == 1) artist = "Queen";
-        if (r == 2) title = "Killer qUEEN";
-        if (r == 3) artist = "Top 10010 Hits";
-        if (r == 39 || r == 40 || r == 41) title = "Queen Medley";
-        t.addSong(artist, title);
+        std::string artist = r == 1 ? "Queen" : r == 3 ? "Top 10010 Hits" : "Band";
+        t.addSong(artist, r == 2                 ? "Killer qUEEN"
+                          : (r >= 39 && r <= 41) ? "Queen Medley"
+                                                 : "Title");
     }
-}
-
-// The first shown row, the highlight's line and the search position.
-using Where = std::tuple<int, int, int>;
-
-// Runs a search key (F with its typed text) and tells where the list stands.
-Where search(test::TestApp& t, int key, const char* typed = nullptr) {
-    if (typed) t.keys.line(typed);
-    EXPECT_TRUE(runCommandKey(t.app, key));
-    return {t.app.firstShownRow, t.app.highlightOffset, t.app.searchPosition};
-}
-
-}  // namespace
-
-TEST(Search, NumbersJumpAndTheHighlightStays) {
-    test::TestApp t;
-    addList(t);
     t.app.highlightOffset = 6;
-    EXPECT_EQ(search(t, 'F', "25"), Where(24, 6, 24));
-    // Past the end of the list, and past the end of the table: only the
-    // positions change.
-    EXPECT_EQ(search(t, 'F', "10009"), Where(10008, 6, 10008));
-    drawMainScreen(t.app);
-    for (int row = 3; row <= 22; ++row) EXPECT_EQ(t.row(row), std::string(80, ' ')) << row;
-    // N has no songs left behind that position; P goes back from the last
-    // song rather than from rows that hold none.
-    EXPECT_EQ(search(t, 'N'), Where(10008, 6, 10009));
-    EXPECT_EQ(t.app.searchText, "10009");
-    t.app.searchText = "QUEEN";
-    EXPECT_EQ(search(t, 'P'), Where(41, 0, 41));
-
-    // 0 and 10010 are not list positions: they are searched for as text.
-    for (const char* text : {"0", "10010"}) {
-        t.app.highlightOffset = 6;
-        EXPECT_EQ(search(t, 'F', text), Where(3, 0, 3)) << text;
+    const std::tuple<int, const char*, int, int, int> steps[] = {
+        // A number jumps and the highlight stays, past the list's end too.
+        {'F', "25", 24, 6, 24},
+        {'F', "10009", 10008, 6, 10008},
+        {'N', "", 10008, 6, 10009},  // no songs left behind that position
+        {'F', "10010", 3, 0, 3},     // not a list position: searched as text
+        // Text in any case; N and P step on and back.
+        {'F', "queen", 1, 0, 1},
+        {'N', "", 2, 0, 2},
+        {'N', "", 39, 0, 39},
+        {'N', "", 40, 0, 40},
+        {'P', "", 39, 0, 39},
+        {'P', "", 2, 0, 2},
+        {'F', "nowhere", 2, 0, 0},  // no match: the list stays
+        // Empty text matches the first row; P there finds nothing and leaves
+        // the position at -1, from which N starts at row 0.
+        {'F', "", 0, 0, 0},
+        {'P', "", 0, 0, -1},
+        {'N', "", 0, 0, 0}};
+    for (auto [key, typed, first, line, position] : steps) {
+        if (key == 'F') t.keys.line(typed);
+        ASSERT_TRUE(runCommandKey(t.app, key));
+        EXPECT_EQ(std::tuple(t.app.firstShownRow, t.app.highlightOffset, t.app.searchPosition),
+                  std::tuple(first, line, position))
+            << static_cast<char>(key) << " " << typed;
+        if (position == 10008) {
+            drawMainScreen(t.app);  // rows past the end show empty
+            for (int row = 3; row <= 22; ++row) EXPECT_EQ(t.row(row), std::string(80, ' ')) << row;
+        }
     }
-}
-
-TEST(Search, TextMatchesInAnyCaseAndStepsOnAndBack) {
-    test::TestApp t;
-    addList(t);
-    EXPECT_EQ(search(t, 'F', "queen"), Where(1, 0, 1));
-    EXPECT_EQ(t.app.searchText, "QUEEN");
-    for (int row : {2, 39, 40, 41}) EXPECT_EQ(search(t, 'N'), Where(row, 0, row));
-    for (int row : {40, 39, 2}) EXPECT_EQ(search(t, 'P'), Where(row, 0, row));
-    // No match: the list stays, F searched from the top.
-    EXPECT_EQ(search(t, 'F', "nowhere"), Where(2, 0, 0));
-    // Trailing spaces match the padding of the names.
-    EXPECT_EQ(search(t, 'F', "queen     "), Where(1, 0, 1));
-
-    // Empty text matches the first row; P there finds nothing and leaves
-    // the position at -1, from which N starts at row 0.
-    t.app.firstShownRow = 30;
-    t.app.highlightOffset = 7;
-    EXPECT_EQ(search(t, 'F', ""), Where(0, 0, 0));
-    t.app.highlightOffset = 4;
-    EXPECT_EQ(search(t, 'P'), Where(0, 4, -1));
-    search(t, 'P');
-    EXPECT_EQ(search(t, 'N'), Where(0, 0, 0));
-}
-
-TEST(Search, EmptyTableOnlyLettersAToZUpperCasedAndTextBounded) {
-    test::TestApp t;
-    EXPECT_EQ(searchForward(t.app.songs, "", 0), -1);
-    EXPECT_EQ(searchBackward(t.app.songs, "", 5), -1);
-    t.app.firstShownRow = 3;
-    EXPECT_EQ(search(t, 'F', "x"), Where(3, 0, 0));
-    EXPECT_EQ(jumpTarget(" 7"), 7);
-    EXPECT_FALSE(jumpTarget("-4"));
-    EXPECT_FALSE(jumpTarget("10010"));
-
-    t.addSong("Caf\xe9 Bleu", "Song");
-    t.addSong("CAF\xc9 Noir", "Song");
-    EXPECT_EQ(search(t, 'F', "caf\xc9"), Where(1, 0, 1));
-    EXPECT_EQ(search(t, 'F', "caf\xe9"), Where(0, 0, 0));
-    EXPECT_FALSE(rowMatches(t.app.songs.rows[0], "CAF\xc9"));
-
-    // "Search : " stands on the bottom row: the text stops where the row ends.
-    search(t, 'F', std::string(320, 'z').c_str());
-    EXPECT_EQ(t.app.searchText, std::string(70, 'Z'));
-    t.keys.text("abc");
-    EXPECT_THROW(findSong(t.app), ScriptExhausted);
-    EXPECT_EQ(t.row(24).substr(0, 13), "Search : abc ");
+    // P goes back from the last song rather than from rows that hold none.
+    t.app.searchPosition = 10008;
+    t.app.searchText = "QUEEN";
+    ASSERT_TRUE(runCommandKey(t.app, 'P'));
+    EXPECT_EQ(t.app.firstShownRow, 41);
 }
 
 }  // namespace hv

@@ -4,8 +4,13 @@
 
 #include <tuple>
 
+#include "support/song_lists.h"
+
 namespace hv {
 namespace {
+
+using test::genericLine;
+using test::kHeader2007;
 
 TEST(SongFile, LayoutIsChosenByNameAndEachTakesItsOwnFields) {
     // Case-sensitive; 2005 before 2004 before 2006, wherever they stand in the name.
@@ -50,6 +55,38 @@ TEST(SongFile, DurationAndHeaderYearRules) {
         {"2100", "list2001.txt", 2001},         {"", "2010-vs-1999.txt", 2010}};
     for (auto [header, name, year] : headers)
         EXPECT_EQ(chartYearFromHeader(header, name, 2026), year) << header << " " << name;
+}
+
+TEST(SongFile, WhereAListEnds) {
+    test::TempFolder f;
+    auto read = [&](const std::string& text, int limit = kDefaultImportLimit) {
+        f.writeFile("list.txt", text);
+        return readSongFile(f.folder + "list.txt", "list.txt", 2026, limit);
+    };
+    // CR LF reads as LF, a line of any length is read whole, and "x" with its
+    // line end counts 2 characters: the list ends there.
+    const std::string longTitle(400, 't');
+    SongFileContents crlf = read("2001 header\r\n1\tA\t" + longTitle + "\t1999\t3\t0:04:12\t7\r\n" +
+                                 "2\tB\tC\t2000\t4\t3:58\t8\r\nx\r\n3\tD\tE\t2001\t5\t1:00\t9\r\n");
+    ASSERT_EQ(crlf.songs.size(), 2u);
+    EXPECT_EQ(crlf.chartYear, 2001);
+    EXPECT_EQ(crlf.songs[0].song, longTitle.substr(0, 29));
+    EXPECT_EQ(crlf.songs[0].votes, 7);
+    EXPECT_EQ(crlf.songs[1].duration, "3:58");
+    // An empty first song line ends the list at once; an empty file has no header.
+    EXPECT_TRUE(read(kHeader2007 + "\n" + genericLine(1, "A", "B")).songs.empty());
+    EXPECT_FALSE(read("").hasHeader);
+    EXPECT_FALSE(readSongFile(f.folder + "gone.txt", "gone.txt", 2026, 10).opened);
+
+    // The limit stops silently; the table's maximum is reported.
+    SongFileContents limited = read(test::numberedList(500), 100);
+    EXPECT_EQ(limited.songs.size(), 100u);
+    EXPECT_FALSE(limited.reachedMaximum);
+    for (int n : {10008, 10009}) {
+        SongFileContents full = read(test::numberedList(n), kSongCapacity);
+        EXPECT_EQ(full.songs.size(), 10008u) << n;
+        EXPECT_TRUE(full.reachedMaximum) << n;
+    }
 }
 
 }  // namespace

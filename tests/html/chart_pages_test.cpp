@@ -1,29 +1,23 @@
+#include "html/chart_pages.h"
+
 #include <gtest/gtest.h>
 
 #include <tuple>
 
-#include "console/main_commands.h"
-#include "database/song_list_fixtures.h"
-#include "html/chart_pages_screen.h"
+#include "support/song_lists.h"
 
 namespace hv {
 
 namespace {
 
-// Five songs whose rows show every kind of mark, a table link and text that
-// must be escaped.
-void addSampleList(test::TestApp& t) {
-    t.addSong("Queen", "Bohemian Rhapsody", 1975, 3, "05:55", 12);
-    t.addSong("Simon & Garfunkel", "The Boxer", 1969, 0, "05:08", 7);
-    t.addSong("Queen", "Don't Stop Me Now", 1979, 1, "03:29", 5);
-    t.addSong("The \"Quoted\" Band", "A<B>C & D", 2001, 30, "04:00", 3).country = "NL";
-    t.addSong("Queen", "Radio Ga Ga", 0, 9999, "05:48", 0);
-    t.app.links.artists.push_back({fitName("Queen"), "http://www.queenonline.com/"});
-    t.app.links.artists.push_back({"xxxxxxx", "xxxxxxx"});
-    t.app.links.songs.push_back({"xxxxxxx", "xxxxxxx"});
-    t.writeFile("base.htm", test::htmlData("template.htm"));
-    t.writeFile("base2.htm", test::htmlData("template.htm"));
-}
+// What the chart pages are made of, in a temporary working folder.
+struct Chart {
+    test::TempFolder f;
+    SongTable songs;
+    Settings settings = defaultSettings(2026);
+    LinkTables links;
+    ChartSource source() const { return {f.folder, songs, settings, links}; }
+};
 
 int countOf(const std::string& text, const std::string& what) {
     int n = 0;
@@ -40,126 +34,79 @@ TEST(ChartPages, PageNumbersAndButtons) {
     for (auto [songs, perPage, last] : lastPages)
         EXPECT_EQ(lastChartPage(songs, perPage), last) << songs << " songs, " << perPage;
 
-    auto targets = [](int page, int last) {
-        ChartButtons b = chartButtons(page, last);
-        return std::vector<int>{b.home, b.back3, b.back, b.forward, b.forward3, b.end};
-    };
     using V = std::vector<int>;
-    EXPECT_EQ(targets(49, 49), (V{0, 46, 48, 49, 49, 49}));
-    EXPECT_EQ(targets(47, 49), (V{0, 44, 46, 48, 49, 49}));
-    EXPECT_EQ(targets(45, 49), (V{0, 42, 44, 46, 48, 49}));
-    EXPECT_EQ(targets(2, 49), (V{0, 0, 1, 3, 5, 49}));
-    EXPECT_EQ(targets(0, 49), (V{0, 0, 0, 1, 3, 49}));
-    EXPECT_EQ(targets(0, 0), (V{0, 0, 0, 0, 0, 0}));
+    const std::tuple<int, int, V> buttons[] = {
+        {49, 49, {0, 46, 48, 49, 49, 49}}, {47, 49, {0, 44, 46, 48, 49, 49}},
+        {45, 49, {0, 42, 44, 46, 48, 49}}, {2, 49, {0, 0, 1, 3, 5, 49}},
+        {0, 49, {0, 0, 0, 1, 3, 49}},      {0, 0, {0, 0, 0, 0, 0, 0}}};
+    for (const auto& [page, last, targets] : buttons) {
+        ChartButtons b = chartButtons(page, last);
+        EXPECT_EQ((V{b.home, b.back3, b.back, b.forward, b.forward3, b.end}), targets) << page;
+    }
     EXPECT_EQ(chartPageName(7), "htm/top00007.htm");
 }
 
-TEST(ChartPages, ExactPageBytes) {
-    test::TestApp t;
-    addSampleList(t);
-    t.writeFile("email.ini", test::htmlData("email.ini"));
-    t.keys.text("n");
-    ASSERT_TRUE(runCommandKey(t.app, 'H'));
-    EXPECT_EQ(t.readFile("htm/top00000.htm"), test::htmlData("top00000.htm"));
-    EXPECT_FALSE(t.exists("htm/top00001.htm"));
-    t.keys.text("n");
-    ASSERT_TRUE(runCommandKey(t.app, 'V'));
-    EXPECT_EQ(t.readFile("hitvault.htm"), test::htmlData("hitvault.htm"));
-    EXPECT_EQ(std::tie(t.app.messageText, t.app.pagePath),
-              std::make_tuple("hitvault.htm generated...", "hitvault.htm"));
-    EXPECT_TRUE(t.browserCalls.empty());
-    EXPECT_EQ(t.keys.pending(), 0u);
-    EXPECT_EQ(t.app.songs.changeCount, 0);
-}
-
-TEST(ChartPages, SeriesOfPagesIsWrittenAndOffered) {
-    test::TestApp t;
-    for (int i = 0; i < 5003; ++i) t.addSong("Artist " + std::to_string(i % 40), "Song", 1990);
-    t.writeFile("base.htm", "<TITLE>..\nTEXT HERE\n</pre>\n");
-    t.writeFile("htm/top00099.htm", "older run");
-    t.keys.text("y");
-    writeChartPages(t.app);
+TEST(ChartPages, ASeriesOfPages) {
+    Chart c;
+    for (int i = 0; i < 5003; ++i) test::addSong(c.songs, "Artist " + std::to_string(i % 40), "S");
+    c.f.writeFile("base.htm", "<TITLE>..\nTEXT HERE\n</pre>\n");
+    c.f.writeFile("htm/top00099.htm", "older run");
+    ASSERT_EQ(writeChartPages(c.source()).status, PageStatus::written);
     for (int page = 0; page <= 50; ++page) {
-        std::string text = t.readFile(chartPageName(page));
+        std::string text = c.f.readFile(chartPageName(page));
         SCOPED_TRACE(page);
         EXPECT_EQ(countOf(text, "L</a>   "), page == 50 ? 3 : 100);
         EXPECT_EQ(countOf(text, "<TITLE>Hitvault 2026</TITLE>\n"), 1);
         EXPECT_EQ(text.substr(text.size() - 17), "\n</center></pre>\n");
     }
-    EXPECT_FALSE(t.exists("htm/top00051.htm"));
-    EXPECT_EQ(t.readFile("htm/top00099.htm"), "older run");
-    std::string page47 = t.readFile("htm/top00047.htm");
+    EXPECT_FALSE(c.f.exists("htm/top00051.htm"));
+    EXPECT_EQ(c.f.readFile("htm/top00099.htm"), "older run");
+    std::string page47 = c.f.readFile("htm/top00047.htm");
     EXPECT_NE(page47.find("<a href=top00050.htm><img border=0 src=but/forward3.jpg"),
               std::string::npos);
     EXPECT_NE(page47.find("<a href=top00044.htm><img border=0 src=but/back3.jpg"),
               std::string::npos);
     EXPECT_NE(page47.find("\n4701.  Artist 20 "), std::string::npos);
-    EXPECT_EQ(t.app.messageText, "top00000.htm generated...");
-    EXPECT_EQ(t.app.pagePath, "htm/top00000.htm");
-    ASSERT_EQ(t.browserCalls.size(), 1u);
-    EXPECT_EQ(t.browserCalls[0].second, t.folder + "htm/top00000.htm");
 }
 
-TEST(ChartPages, NoSongsAndPageSizeBelowOne) {
-    test::TestApp t;
-    t.writeFile("base.htm", "TEXT HERE\n");
-    t.keys.text("n");
-    writeChartPages(t.app);
-    std::string empty = t.readFile("htm/top00000.htm");
-    EXPECT_EQ(countOf(empty, "href=top00000.htm"), 6);
-    EXPECT_NE(empty.find("Status\n       ====="), std::string::npos);
-
-    t.addSong("A", "One");
-    t.addSong("B", "Two");
-    t.app.settings.songsPerPage = 0;
-    t.keys.text("n");
-    writeChartPages(t.app);
-    EXPECT_TRUE(t.exists("htm/top00001.htm"));
-    EXPECT_FALSE(t.exists("htm/top00002.htm"));
-    EXPECT_EQ(countOf(t.readFile("htm/top00001.htm"), "L</a>   "), 1);
+TEST(ChartPages, APageSizeBelowOneCountsAsOne) {
+    Chart c;
+    c.f.writeFile("base.htm", "TEXT HERE\n");
+    test::addSong(c.songs, "A", "One");
+    test::addSong(c.songs, "B", "Two");
+    c.settings.songsPerPage = 0;
+    ASSERT_EQ(writeChartPages(c.source()).status, PageStatus::written);
+    EXPECT_FALSE(c.f.exists("htm/top00002.htm"));
+    EXPECT_EQ(countOf(c.f.readFile("htm/top00001.htm"), "L</a>   "), 1);
 }
 
 TEST(ChartPages, SmileysSwitchOnlyTouchesTheSummaryPage) {
-    test::TestApp t;
-    addSampleList(t);
-    t.app.settings.includeSmileys = kSwitchOff;
-    t.keys.text("nn");
-    writeSummaryPage(t.app);
-    writeChartPages(t.app);
-    std::string summary = t.readFile("hitvault.htm");
-    EXPECT_EQ(countOf(summary, "SRC=smile.gif"), 0);
-    EXPECT_EQ(countOf(summary, "L</a>   \n"), 5);
-    EXPECT_EQ(summary.find("Statistic This Week"), std::string::npos);
-    EXPECT_EQ(countOf(t.readFile("htm/top00000.htm"), "SRC=smile.gif"), 1 + 1 + 5);
+    Chart c;
+    test::addSong(c.songs, "Queen", "Bohemian Rhapsody", 1975, 3);
+    test::addSong(c.songs, "Abba", "Waterloo", 1974, 0);
+    c.settings.includeSmileys = kSwitchOff;
+    std::string summary, chart;
+    appendSummaryPageBody(summary, c.source());
+    appendChartPageBody(chart, c.source(), 0);
+    EXPECT_EQ(countOf(summary, "SRC="), 0);
+    EXPECT_EQ(countOf(summary, "L</a>   \n"), 2);
+    EXPECT_EQ(summary.find("Statistic This Week"), std::string::npos);  // no email.ini
+    // The legend's two, one rise and five stars.
+    EXPECT_EQ(countOf(chart, "SRC=smile.gif") + countOf(chart, "SRC=biggrin.gif"), 2 + 1 + 5);
 }
 
-TEST(ChartPages, MissingTemplateOrUnwritablePageKeepsTheList) {
-    test::TestApp t;
-    addSampleList(t);
-    t.app.songs.changeCount = 3;
-    t.removeFile("base.htm");
-    t.removeFile("base2.htm");
-    t.keys.text("x");
-    EXPECT_TRUE(runCommandKey(t.app, 'H'));
-    EXPECT_EQ(t.row(23).substr(2, 37), "Obliged file base.htm not present....");
-    t.keys.text("x");
-    EXPECT_TRUE(runCommandKey(t.app, 'V'));
-    EXPECT_EQ(t.row(23).substr(2, 38), "Obliged file base2.htm not present....");
-    EXPECT_EQ(t.keys.pending(), 0u);  // no offer followed
-    EXPECT_FALSE(t.exists("htm"));    // no empty folder left behind
-    EXPECT_FALSE(t.exists("hitvault.htm"));
-    EXPECT_EQ(t.app.songs.count, 5);
-    EXPECT_EQ(t.app.songs.changeCount, 3);
-    EXPECT_EQ(t.app.songs.rows[3].song, fitName("A<B>C & D"));
+TEST(ChartPages, AMissingTemplateOrAPageThatCannotBeWrittenEndsTheSeries) {
+    Chart c;
+    test::addSong(c.songs, "A", "One");
+    ChartPagesResult missing = writeChartPages(c.source());
+    EXPECT_EQ(std::tie(missing.status, missing.pageName),
+              std::make_tuple(PageStatus::templateMissing, "htm/top00000.htm"));
+    EXPECT_FALSE(c.f.exists("htm"));  // no empty folder left behind
 
-    t.writeFile("base.htm", test::htmlData("template.htm"));
-    t.writeFile("htm", "a file where the folder should be");
-    t.keys.text("x");
-    writeChartPages(t.app);
-    EXPECT_EQ(t.app.messageText, "Could not write htm/top00000.htm ");
-    EXPECT_EQ(t.keys.pending(), 0u);
-    EXPECT_EQ(t.readFile("htm"), "a file where the folder should be");
-    EXPECT_TRUE(t.browserCalls.empty());
+    c.f.writeFile("base.htm", "TEXT HERE\n");
+    c.f.writeFile("htm", "a file where the folder should be");
+    EXPECT_EQ(writeChartPages(c.source()).status, PageStatus::pageNotWritten);
+    EXPECT_EQ(c.f.readFile("htm"), "a file where the folder should be");
 }
 
 }  // namespace hv

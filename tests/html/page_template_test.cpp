@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "html/publish_screen.h"
-#include "support/test_app.h"
+#include "support/temp_folder.h"
 
 namespace hv {
 
@@ -42,9 +41,6 @@ TEST(PageTemplate, TitleAndBodyReplaceTheirWholeLines) {
 
     // A title line that itself holds the body marker becomes the body.
     EXPECT_EQ(fillTemplate("<TITLE>..\n", "TEXT HERE\n", kBody), "BODY\n");
-    // Formatted text longer than any buffer comes out whole.
-    const std::string longName(600, 'n');
-    EXPECT_EQ(formatText("<%s>", longName.c_str()), "<" + longName + ">");
     // The chart pages stop looking for markers after their body.
     EXPECT_EQ(
         fillTemplate("TEXT HERE\n<TITLE>..\nTEXT HERE\n", kTitle, kBody, MarkerScan::untilBody),
@@ -63,13 +59,17 @@ TEST(PageTemplate, PiecesOf279) {
     EXPECT_EQ(templatePieces("a\rb\r\nc"), (Pieces{"a\rb\r\n", "c"}));  // a lone CR is no line end
 }
 
-TEST(PageTemplate, MissingTemplateIsReportedAndNothingIsWritten) {
-    test::TestApp t;
-    t.keys.text("x");
-    EXPECT_FALSE(writePage(t.app, "gone.htm", "page.htm", kTitle, kBody));
-    EXPECT_EQ(t.row(23).substr(2, 37), "Obliged file gone.htm not present....");
-    EXPECT_EQ(t.keys.pending(), 0u);  // the key was waited for
-    EXPECT_FALSE(t.exists("page.htm"));
+TEST(PageTemplate, APageIsWrittenWholeOrNotAtAll) {
+    test::TempFolder f;
+    EXPECT_EQ(writeTemplatePage(f.folder, "gone.htm", "page.htm", kTitle, kBody),
+              PageStatus::templateMissing);
+    EXPECT_FALSE(f.exists("page.htm"));
+    f.writeFile("t.htm", "<TITLE>..\nTEXT HERE\n");
+    f.writeFile("page.htm/x", "a folder where the page should be");
+    EXPECT_EQ(writeTemplatePage(f.folder, "t.htm", "page.htm", kTitle, kBody),
+              PageStatus::pageNotWritten);
+    EXPECT_EQ(writeTemplatePage(f.folder, "t.htm", "new.htm", kTitle, kBody), PageStatus::written);
+    EXPECT_EQ(f.readFile("new.htm"), std::string(kTitle) + "BODY\n");
 }
 
 }  // namespace hv

@@ -27,15 +27,16 @@ TEST(StatusMark, ExamplesSpecialPlacesAndNewSongStars) {
     EXPECT_EQ(statusMark(-INT_MAX, INT_MAX), "     ");
 }
 
-TEST(StatusMark, EveryThresholdRowAtItsFirstAndLastStep) {
+TEST(StatusMark, ThresholdRowsAtTheirFirstAndLastStep) {
+    // The first row, the first that gives fewer than five marks, and the last
+    // two: a row taken from the wrong place or a step off by one shows here.
     struct Row {
         int firstPlace, lastPlace, firstThreshold, lastThreshold, marks;
     };
-    const Row rows[] = {
-        {1, 9, 2, 20, 5},        {10, 19, 3, 50, 5},        {20, 49, 10, 200, 5},
-        {50, 99, 20, 200, 4},    {100, 199, 50, 200, 3},    {200, 499, 100, 200, 2},
-        {500, 999, 200, 300, 2}, {1000, 1499, 300, 600, 2}, {1500, 9000, 300, 300, 1},
-    };
+    const Row rows[] = {{1, 9, 2, 20, 5},
+                        {50, 99, 20, 200, 4},
+                        {1000, 1499, 300, 600, 2},
+                        {1500, 9000, 300, 300, 1}};
     for (const Row& r : rows) {
         for (int place : {r.firstPlace, r.lastPlace}) {
             SCOPED_TRACE("key place " + std::to_string(place));
@@ -48,7 +49,6 @@ TEST(StatusMark, EveryThresholdRowAtItsFirstAndLastStep) {
     EXPECT_EQ(statusMarkImages("+-* n"),
               "<IMG BORDER=0 hspace=2 SRC=smile.gif><IMG BORDER=0 hspace=2 SRC=sad.gif>"
               "<IMG BORDER=0 hspace=2 SRC=biggrin.gif> n");
-    EXPECT_EQ(statusMarkImages("new  "), "new  ");
 }
 
 }  // namespace hv

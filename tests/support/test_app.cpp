@@ -1,11 +1,10 @@
 #include "support/test_app.h"
 
-#include <unistd.h>
-
-#include <filesystem>
+#include <cstdlib>
 #include <fstream>
-#include <sstream>
-#include <stdexcept>
+#include <memory>
+
+#include "console/terminal/glyphs.h"
 
 namespace hv::test {
 
@@ -19,18 +18,31 @@ ScriptedBackend& installScript(App& app) {
     return ref;
 }
 
-std::string makeTempFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "hitvault-test-XXXXXX").string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    if (!::mkdtemp(name.data())) throw std::runtime_error("cannot create a temporary folder");
-    return std::string(name.data()) + "/";
+// Box-drawing and Windows-1252 glyphs all lie below U+10000.
+void appendUtf8(std::string& out, char32_t c) {
+    auto byte = [](char32_t b) { return static_cast<char>(b); };
+    if (c < 0x80)
+        out += byte(c);
+    else if (c < 0x800)
+        out += {byte(0xC0 | (c >> 6)), byte(0x80 | (c & 0x3F))};
+    else
+        out += {byte(0xE0 | (c >> 12)), byte(0x80 | ((c >> 6) & 0x3F)), byte(0x80 | (c & 0x3F))};
+}
+
+std::string picture(const Screen& s) {
+    std::string out;
+    for (const auto& row : s.cells) {
+        std::string line;
+        for (const Cell& c : row) appendUtf8(line, cellGlyph(c));
+        line.erase(line.find_last_not_of(' ') + 1);
+        out += line + "\n";
+    }
+    return out;
 }
 
 }  // namespace
 
-TestApp::TestApp() : keys(installScript(app)), folder(makeTempFolder()) {
+TestApp::TestApp() : keys(installScript(app)) {
     app.env.workingFolder = folder;
     app.env.currentYear = 2026;
     app.env.startBrowser = [this](const std::string& program, const std::string& path) {
@@ -41,55 +53,26 @@ TestApp::TestApp() : keys(installScript(app)), folder(makeTempFolder()) {
     app.settings = defaultSettings(app.env.currentYear);
 }
 
-TestApp::~TestApp() {
-    std::error_code ignored;
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(folder, ignored);
+testing::AssertionResult shows(const TestApp& t, const std::vector<Shown>& expected) {
+    std::string wrong;
+    for (const Shown& e : expected) {
+        std::string got = t.row(e.row).substr(e.col, e.text.size());
+        if (got != e.text)
+            wrong += "\n  row " + std::to_string(e.row) + " column " + std::to_string(e.col) +
+                     ": \"" + got + "\", expected \"" + e.text + "\"";
+    }
+    if (wrong.empty()) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "the screen differs:" << wrong << "\n" << t.screen();
 }
 
-void TestApp::writeFile(const std::string& name, const std::string& content) const {
-    std::filesystem::path p(folder + name);
-    if (p.has_parent_path()) std::filesystem::create_directories(p.parent_path());
-    std::ofstream out(p, std::ios::binary);
-    out << content;
-}
-
-std::string TestApp::readFile(const std::string& name) const {
-    std::ifstream in(folder + name, std::ios::binary);
-    if (!in) throw std::runtime_error("test file missing: " + name);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-bool TestApp::exists(const std::string& name) const {
-    return std::filesystem::exists(folder + name);
-}
-
-void TestApp::removeFile(const std::string& name) const {
-    std::filesystem::remove(folder + name);
-}
-
-Song& TestApp::addSong(const std::string& artist, const std::string& title, int year, int prevRank,
-                       const std::string& duration, int votes, int place) {
-    SongTable& t = app.songs;
-    if (t.count >= kSongCapacity) throw std::runtime_error("test table full");
-    Song& s = t.rows[t.count];
-    s = Song{};
-    s.place = place ? place : t.count + 1;
-    s.artist = fitName(artist);
-    s.song = fitName(title);
-    s.year = year;
-    s.prevRank = prevRank;
-    s.duration = duration;
-    s.votes = votes;
-    ++t.count;
-    return s;
-}
-
-std::string sourcePath(const std::string& relative) {
-    return std::string(HITVAULT_SOURCE_DIR) + "/" + relative;
+testing::AssertionResult showsGolden(const TestApp& t, const std::string& goldenPath) {
+    std::string shown = picture(t.app.screen);
+    if (std::getenv("HITVAULT_UPDATE_GOLDEN")) std::ofstream(sourcePath(goldenPath)) << shown;
+    std::string golden = readWholeFile(sourcePath(goldenPath)).value_or("(missing)\n");
+    if (shown == golden) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "the screen:\n"
+                                       << shown << "differs from " << goldenPath << ":\n"
+                                       << golden;
 }
 
 }  // namespace hv::test

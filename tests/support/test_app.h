@@ -1,6 +1,9 @@
-// A fresh program state for a test: a scripted screen, a temporary working
-// folder, and fakes that record the browser and command calls.
+// A fresh program state for a test of a screen: a scripted screen, a
+// temporary working folder, and fakes that record the browser and command
+// calls.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
@@ -8,36 +11,41 @@
 
 #include "app.h"
 #include "console/terminal/scripted_backend.h"
+#include "support/song_lists.h"
+#include "support/temp_folder.h"
 
 namespace hv::test {
 
-struct TestApp {
+struct TestApp : TempFolder {
     TestApp();
-    ~TestApp();
-    TestApp(const TestApp&) = delete;
-    TestApp& operator=(const TestApp&) = delete;
 
     App app;
-    ScriptedBackend& keys;  // owned by app.screen
-    std::string folder;     // the working folder, with a trailing "/"
+    ScriptedBackend& keys;                                          // owned by app.screen
     std::vector<std::pair<std::string, std::string>> browserCalls;  // program, path
     std::vector<std::string> commands;
 
-    void writeFile(const std::string& name, const std::string& content) const;
-    std::string readFile(const std::string& name) const;
-    bool exists(const std::string& name) const;
-    void removeFile(const std::string& name) const;
-
-    // Appends a song to the table (place = its list position unless given).
     Song& addSong(const std::string& artist, const std::string& title, int year = 2000,
                   int prevRank = 9999, const std::string& duration = "03:30", int votes = 0,
-                  int place = 0);
+                  int place = 0) {
+        return test::addSong(app.songs, artist, title, year, prevRank, duration, votes, place);
+    }
 
     std::string row(int r) const { return rowText(app.screen, r); }
     std::string screen() const { return screenText(app.screen); }
 };
 
-// The path of a file in the repository (test data, the example folder).
-std::string sourcePath(const std::string& relative);
+// A text expected on the screen from a row and column.
+struct Shown {
+    int row, col;
+    std::string text;
+};
+
+// Every text stands where it says; a failure lists each one that does not.
+testing::AssertionResult shows(const TestApp& t, const std::vector<Shown>& expected);
+
+// The screen as it looks on the terminal (frames as box glyphs, trailing
+// spaces dropped) equals the golden file, a repository path. With
+// HITVAULT_UPDATE_GOLDEN set the file is written instead.
+testing::AssertionResult showsGolden(const TestApp& t, const std::string& goldenPath);
 
 }  // namespace hv::test

@@ -69,6 +69,30 @@ exec sleep 600
 )";
 }
 
+// Applies the parameters of one SGR sequence to the current colours; a
+// colour outside the sixteen the program uses counts as the default.
+void applySgr(const std::string& parameters, int& fg, int& bg) {
+    std::vector<int> p;
+    std::istringstream in(parameters);
+    for (std::string n; std::getline(in, n, ';');) p.push_back(std::atoi(n.c_str()));
+    if (p.empty()) p.push_back(0);
+    for (size_t i = 0; i < p.size(); ++i) {
+        int n = p[i];
+        if (n == 0) fg = bg = -1;
+        if (n >= 30 && n <= 37) fg = n - 30;
+        if (n >= 90 && n <= 97) fg = n - 90 + 8;
+        if (n >= 40 && n <= 47) bg = n - 40;
+        if (n >= 100 && n <= 107) bg = n - 100 + 8;
+        if (n == 39) fg = -1;
+        if (n == 49) bg = -1;
+        if (n == 38 || n == 48) {
+            bool indexed = i + 2 < p.size() && p[i + 1] == 5;
+            (n == 38 ? fg : bg) = indexed && p[i + 2] < 16 ? p[i + 2] : -1;
+            i += indexed ? 2 : 4;  // 38;2;r;g;b is a direct colour
+        }
+    }
+}
+
 }  // namespace
 
 TmuxSession::TmuxSession(const std::string& folder, const std::vector<std::string>& args,
@@ -121,12 +145,40 @@ std::string TmuxSession::line(int row) {
     return "";
 }
 
+std::vector<std::vector<int>> TmuxSession::colours() {
+    // -e marks only the changes of colour, also across line ends, so the pane
+    // is read from its top; -N keeps the trailing blanks a bar is made of.
+    std::string text = tmux({"capture-pane", "-p", "-e", "-N", "-t", "hv"}).second;
+    std::vector<std::vector<int>> rows(1);
+    int fg = -1, bg = -1;
+    for (size_t i = 0; i < text.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c == '\n') {
+            rows.emplace_back();
+        } else if (c == '\033' && i + 1 < text.size() && text[i + 1] == '[') {
+            size_t end = i + 2;
+            while (end < text.size() && (text[end] < 0x40 || text[end] > 0x7e)) ++end;
+            if (end < text.size() && text[end] == 'm')
+                applySgr(text.substr(i + 2, end - i - 2), fg, bg);
+            i = end;
+        } else if ((c & 0xc0) != 0x80) {  // not a UTF-8 continuation byte
+            rows.back().push_back(fg < 0 || bg < 0 ? -1 : fg | bg << 4);
+        }
+    }
+    if (rows.back().empty()) rows.pop_back();  // after the last line end
+    return rows;
+}
+
 bool TmuxSession::waitFor(const std::string& text, int timeoutMs) {
-    return pollUntil(timeoutMs, [&] { return capture().find(text) != std::string::npos; });
+    return waitUntil([&] { return capture().find(text) != std::string::npos; }, timeoutMs);
 }
 
 bool TmuxSession::waitForGone(const std::string& text, int timeoutMs) {
-    return pollUntil(timeoutMs, [&] { return capture().find(text) == std::string::npos; });
+    return waitUntil([&] { return capture().find(text) == std::string::npos; }, timeoutMs);
+}
+
+bool TmuxSession::waitUntil(const std::function<bool()>& done, int timeoutMs) {
+    return pollUntil(timeoutMs, done);
 }
 
 bool TmuxSession::signal(int signalNumber) {

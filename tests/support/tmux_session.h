@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -37,9 +38,14 @@ class TmuxSession {
     // The visible pane, lines joined by '\n' (trailing spaces trimmed by tmux).
     std::string capture() { return tmux({"capture-pane", "-p", "-t", "hv"}).second; }
     std::string line(int row);  // empty when out of range
+    // The colours of the visible pane's cells, row by row, as the program
+    // writes them: foreground in bits 0-3, background in bits 4-7; -1 for a
+    // cell in the terminal's default colours.
+    std::vector<std::vector<int>> colours();
     // Poll the pane until text appears / is gone (longer in sanitizer builds).
     bool waitFor(const std::string& text, int timeoutMs = 5000);
     bool waitForGone(const std::string& text, int timeoutMs = 5000);
+    bool waitUntil(const std::function<bool()>& done, int timeoutMs = 5000);
 
     // Sends a signal to the program; false when it is not (or no longer) running.
     bool signal(int signalNumber);

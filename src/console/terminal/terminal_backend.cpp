@@ -61,11 +61,14 @@ extern "C" void restoreTerminalAndExit(int signalNumber) {
 
 // Returning re-runs the faulting instruction (or lets abort() raise again),
 // which now meets the previous handler.
-extern "C" void restoreTerminalOnCrash(int signalNumber) {
+extern "C" void restoreTerminalOnCrash(int signalNumber, siginfo_t* info, void*) {
     restoreTerminal();
     for (size_t i = 0; i < std::size(kFatalSignals); ++i)
         if (kFatalSignals[i] == signalNumber)
             ::sigaction(signalNumber, &gPreviousFatal[i], nullptr);
+    // A signal sent with kill() has no instruction to re-run: without raising
+    // it again the program would go on drawing on a terminal it gave back.
+    if (info && info->si_code <= 0) ::raise(signalNumber);
 }
 
 void appendCapability(const char* name, std::string& out) {
@@ -416,9 +419,9 @@ class TerminalBackend : public ScreenBackend {
         }
         for (size_t i = 0; i < std::size(kFatalSignals); ++i) {
             struct sigaction action {};
-            action.sa_handler = restoreTerminalOnCrash;
+            action.sa_sigaction = restoreTerminalOnCrash;
             sigemptyset(&action.sa_mask);
-            action.sa_flags = SA_RESETHAND;
+            action.sa_flags = SA_RESETHAND | SA_SIGINFO;
             ::sigaction(kFatalSignals[i], &action, &gPreviousFatal[i]);
         }
     }

@@ -1,0 +1,97 @@
+#include "database/import_screen.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "song_list_fixtures.h"
+
+namespace hv {
+namespace {
+
+using test::genericLine;
+
+bool runImport(test::TestApp& t, const std::string& name, const char* keys = "x") {
+    t.app.settings.songDatabase = name;
+    t.keys.text(keys);
+    return importDatabase(t.app, ImportCaller::Menu);
+}
+
+TEST(ImportScreen, ReportsSongsAndBandsAndLeavesTheRestAlone) {
+    test::TestApp t;
+    t.app.songs.changeCount = 4;
+    t.app.songs.sortOrder = kSortVotes;
+    t.app.links.artists = {LinkEntry{"key", "link"}};
+    t.writeFile("mysongs.txt", test::kHeader2007 + genericLine(5, "Queen", "Innuendo") +
+                                   genericLine(9, "Abba", "Waterloo") +
+                                   genericLine(2, "Queen", "Bicycle Race") + "\n");
+    ASSERT_TRUE(runImport(t, "mysongs.txt"));
+    EXPECT_TRUE(test::showsGolden(t, "tests/database/data/import_screen.txt"));
+    EXPECT_EQ(std::tie(t.app.songs.count, t.app.songs.changeCount, t.app.songs.sortOrder),
+              std::make_tuple(3, 4, kSortVotes));
+    EXPECT_EQ(t.app.links.artists.size(), 1u);
+
+    t.app.importLimit = kSongCapacity;
+    t.writeFile("full.txt", test::numberedList(10009));
+    ASSERT_TRUE(runImport(t, "full.txt", "xx"));
+    EXPECT_TRUE(shows(t, {{20, 10, "Maximum reached of 10010 Songs."},
+                          {21, 10, "Rest discarded.... Press a Key."}}));
+}
+
+TEST(ImportScreen, FileAndLimitPrompts) {
+    test::TestApp t;
+    t.writeFile("list2005.txt", "Artist Song\n1\tA\tB\t1990\t17\t6\t7\t8\t9\t10\t0:03:09\n");
+    t.keys.line("nosuch").line("list2005").text("x");  // ".txt" is tried too
+    importWithFilePrompt(t.app);
+    EXPECT_EQ(t.app.settings.songDatabase, "list2005.txt");
+    EXPECT_EQ(t.app.settings.chartYear, 2005);
+    EXPECT_TRUE(shows(t, {{9, 10, "17 "}}));  // the 2005 list's progress line
+    t.keys.line("nosuch");
+    EXPECT_THROW(importWithFilePrompt(t.app), ScriptExhausted);
+    EXPECT_TRUE(shows(t, {{11, 20, "File nosuch nor nosuch.txt present... "}}));
+
+    t.writeFile("2006.txt", test::numberedList(500));  // an empty answer means "2006.txt"
+    t.keys.line("0").line("abc").line("10011").line("100").text("x");
+    importWithLimitPrompt(t.app);
+    t.keys.line("").text("x");
+    importWithFilePrompt(t.app);
+    EXPECT_EQ(std::tie(t.app.settings.songDatabase, t.app.importLimit, t.app.songs.count),
+              std::make_tuple("2006.txt", 100, 100));
+    EXPECT_EQ(t.row(20), std::string(80, ' '));  // a limit is no "Maximum reached"
+    t.keys.line("").text("x");
+    importWithLimitPrompt(t.app);
+    EXPECT_EQ(std::tie(t.app.importLimit, t.app.songs.count),
+              std::make_tuple(kDefaultImportLimit, 500));
+    t.keys.line("0");  // a refused answer clears the box and asks again
+    EXPECT_THROW(importWithLimitPrompt(t.app), ScriptExhausted);
+    EXPECT_TRUE(shows(t, {{10, 22, "Type Max. No. Songs to Import    "}}));
+}
+
+TEST(ImportScreen, FailuresAndMissingFilesKeepTheList) {
+    test::TestApp t;
+    t.addSong("Kept Artist", "Kept Song");
+    t.writeFile("mysongs.txt", test::numberedList(2));
+    std::filesystem::create_directory(t.folder + "band.txt");
+    // A failed import chosen with I keeps the old database name.
+    t.app.settings.songDatabase = "old.txt";
+    t.keys.line("mysongs").text("x");
+    importWithFilePrompt(t.app);
+    EXPECT_EQ(t.app.messageText, "Could not write band.txt ");
+    EXPECT_EQ(t.app.settings.songDatabase, "old.txt");
+
+    // A missing file abandons an import from the list but ends a start-up.
+    EXPECT_FALSE(runImport(t, "gone.txt"));
+    EXPECT_TRUE(shows(t, {{3, 10, "Obliged file gone.txt not present...."}}));
+    EXPECT_EQ(t.app.songs.rows[0].artist, fitName("Kept Artist"));
+    EXPECT_EQ(t.keys.pending(), 0u);
+    t.keys.text("x");
+    try {
+        importDatabase(t.app, ImportCaller::StartUp);
+        ADD_FAILURE() << "a start-up import of a missing file must end the program";
+    } catch (const ProgramExit& e) {
+        EXPECT_EQ(e.status, 0);
+    }
+}
+
+}  // namespace
+}  // namespace hv

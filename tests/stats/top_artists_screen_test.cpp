@@ -1,0 +1,103 @@
+#include "stats/top_artists_screen.h"
+
+#include <gtest/gtest.h>
+
+#include "console/main_commands.h"
+#include "database/song_list_fixtures.h"
+#include "stats/statistics_list_screen.h"
+#include "stats/top_artists.h"
+
+namespace hv {
+
+namespace {
+
+// Runs the screen until the queued keys run out and leaves it showing the
+// state after the last one.
+void runUntilKeysRunOut(test::TestApp& t) {
+    EXPECT_THROW(runCommandKey(t.app, 'A'), ScriptExhausted);
+}
+
+}  // namespace
+
+TEST(TopArtistsScreen, KeysAndPage) {
+    test::TestApp t;
+    t.addSong("Queen", "Bohemian Rhapsody", 1975, 3);
+    t.addSong("Simon & Garfunkel", "The Boxer", 1969, 0);
+    t.addSong("Queen", "Don't Stop Me Now", 1979, 1);
+    t.addSong("The \"Quoted\" Band", "A<B>C & D", 2001, 30);
+    t.addSong("Queen", "Radio Ga Ga", 0, 9999);
+    t.app.songs.changeCount = 2;
+
+    // Nobody has the 5 songs to start with; (-) never goes below 1 and (+)
+    // has no upper bound. G without its template keeps screen and list.
+    runUntilKeysRunOut(t);
+    EXPECT_EQ(t.row(3), std::string(80, ' '));
+    for (int i = 0; i < 6; ++i) t.keys.key(kKeyMinus);
+    t.keys.key('G').text("x");
+    runUntilKeysRunOut(t);
+    EXPECT_TRUE(test::showsGolden(t, "tests/stats/data/top_artists_screen.txt"));
+    EXPECT_FALSE(t.exists("artist.htm"));
+    EXPECT_EQ(std::pair(t.app.songs.count, t.app.songs.changeCount), std::pair(5, 2));
+    for (int i = 0; i < 30; ++i) t.keys.key(kKeyPlus);
+    runUntilKeysRunOut(t);
+    EXPECT_NE(t.row(0).find("Minimum = 35"), std::string::npos);
+
+    // M steps the mode, which outlives the screen; the minimum does not.
+    t.keys.key('M').key('M').key('Q');
+    runCommandKey(t.app, 'A');
+    EXPECT_EQ(t.app.statisticsMode, kModeMostPopular);
+    runUntilKeysRunOut(t);
+    EXPECT_NE(t.row(1).find("Most Popular"), std::string::npos);
+    EXPECT_NE(t.row(0).find("Minimum = 5"), std::string::npos);
+    t.keys.key('M').key('Q');
+    runCommandKey(t.app, 'A');
+    EXPECT_EQ(t.app.statisticsMode, kModeSongCount);
+
+    // G writes the ranking shown on the screen and offers it.
+    t.writeFile("base2.htm", test::htmlData("template.htm"));
+    for (int i = 0; i < 4; ++i) t.keys.key(kKeyMinus);
+    t.keys.key('G').text("y").key('Q');
+    runCommandKey(t.app, 'A');
+    EXPECT_EQ(t.readFile("artist.htm"), test::htmlData("artist.htm"));
+    EXPECT_EQ(t.browserCalls,
+              (decltype(t.browserCalls){{"/usr/bin/fake-browser", t.folder + "artist.htm"}}));
+    EXPECT_EQ(t.keys.pending(), 0u);
+
+    // F1 shows the help; Q there comes back to this screen.
+    t.keys.key(kKeyF1);
+    runUntilKeysRunOut(t);
+    EXPECT_NE(t.row(4).find("Key Operations (1)"), std::string::npos);
+    t.keys.key(kKeyF1).text("q");
+    runUntilKeysRunOut(t);
+    EXPECT_NE(t.row(0).find("Top Artists"), std::string::npos);
+}
+
+TEST(TopArtistsScreen, PagingThroughALongRanking) {
+    test::TestApp t;
+    // Every band reaches the starting minimum of 5 songs.
+    for (int i = 0; i < 45 * 5; ++i) t.addSong("Band " + std::to_string(100 + i / 5), "Song");
+    t.keys.key(kKeyPageDown).key(kKeyPageDown).key(kKeyDown);
+    runUntilKeysRunOut(t);
+    EXPECT_TRUE(shows(t, {{3, 0, "   26. Band 125 "}, {22, 0, "   45. Band 144 "}}));
+    t.keys.key(kKeyEnd).key(kKeyPageUp).key(kKeyUp);
+    runUntilKeysRunOut(t);
+    EXPECT_TRUE(shows(t, {{3, 0, "    5. Band 104 "}}));
+}
+
+TEST(StatisticsPaging, TheFirstShownRowStaysWithinTheRows) {
+    // Key, rows, first shown row before and after: with 100 rows it stays
+    // within 0 and 80; fewer than 20 rows, or none, are all on one screen.
+    const std::tuple<int, int, int, int> steps[] = {
+        {kKeyPageDown, 100, 79, 80}, {kKeyDown, 100, 80, 80}, {kKeyUp, 100, 80, 79},
+        {kKeyPageUp, 100, 79, 59},   {kKeyHome, 100, 59, 0},  {kKeyUp, 100, 0, 0},
+        {kKeyPageUp, 100, 10, 0},    {kKeyEnd, 100, 0, 80},   {kKeyEnd, 7, 0, 0},
+        {kKeyPageDown, 7, 0, 0},     {kKeyDown, 0, 0, 0}};
+    for (auto [key, rows, first, expected] : steps) {
+        EXPECT_TRUE(applyPagingKey(key, first, rows));
+        EXPECT_EQ(first, expected) << key << " " << rows;
+    }
+    int first = 0;
+    EXPECT_FALSE(applyPagingKey('M', first, 100));
+}
+
+}  // namespace hv
