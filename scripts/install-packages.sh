@@ -4,7 +4,7 @@
 # scripts; does nothing on a machine that already has everything.
 set -euo pipefail
 
-hitvault_packages=(g++ cmake ninja-build libncurses-dev libgtest-dev libbenchmark-dev tmux)
+hitvault_packages=(g++ cmake ninja-build libncurses-dev libgtest-dev libbenchmark-dev tmux chromium)
 
 install_missing_packages() {
     if ! command -v dpkg-query >/dev/null 2>&1; then

@@ -10,7 +10,13 @@
 #include "database/import_screen.h"
 #include "database/save_list_screen.h"
 #include "html/chart_pages_screen.h"
+#include "stats/band_overview_screen.h"
+#include "stats/countries_screen.h"
+#include "stats/new_songs_screen.h"
+#include "stats/song_lengths_screen.h"
 #include "stats/top_artists_screen.h"
+#include "stats/top_decades_screen.h"
+#include "stats/top_years_screen.h"
 
 namespace hv {
 
@@ -30,6 +36,9 @@ bool runCommandKey(App& app, int key) {
         case kKeyInsert: insertSong(app); return true;
         case kKeyDelete: deleteSong(app); return true;
         case 'A': showTopArtists(app); return true;
+        case 'B': showBandOverview(app); return true;
+        case 'C': showCountries(app); return true;
+        case 'D': showTopDecades(app); return true;
         case 'E': openInBrowser(app, "index.htm"); return true;
         case 'F': app.searchPosition = 0; findSong(app); return true;
         case 'H': writeChartPages(app); return true;
@@ -38,7 +47,10 @@ bool runCommandKey(App& app, int key) {
         case 'N': app.searchPosition += 1; findNext(app); return true;
         case 'P': app.searchPosition -= 1; findPrevious(app); return true;
         case 'Q': quitProgram(app); return true;
+        case 'S': showNewSongs(app); return true;
+        case 'T': showSongLengths(app); return true;
         case 'V': writeSummaryPage(app); return true;
+        case 'Y': showTopYears(app); return true;
         default: return false;
     }
     // clang-format on

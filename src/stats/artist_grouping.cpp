@@ -1,6 +1,7 @@
 #include "stats/artist_grouping.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace hv {
 
@@ -30,6 +31,42 @@ std::vector<BandRow> groupByArtist(const SongTable& songs) {
         rows.push_back(std::move(row));
     }
     return rows;
+}
+
+ArtistGroups groupSongsByArtist(const SongTable& songs) {
+    ArtistGroups groups;
+    groups.groupOfSong.resize(songs.count);
+    bool sameWidth = true;
+    for (int r = 1; r < songs.count && sameWidth; ++r)
+        sameWidth = songs.rows[r].artist.size() == songs.rows[0].artist.size();
+    std::unordered_map<std::string_view, int> rowOfName;
+    for (int r = 0; r < songs.count; ++r) {
+        const Song& song = songs.rows[r];
+        int group = -1;
+        if (sameWidth) {
+            auto found = rowOfName.find(song.artist);
+            if (found != rowOfName.end()) group = found->second;
+        } else {
+            group = findArtistGroup(groups.rows, song.artist);
+        }
+        int points = songPoints(r + 1, songs.count);
+        if (group >= 0) {
+            groups.rows[group].songCount++;
+            groups.rows[group].points += points;
+        } else {
+            group = static_cast<int>(groups.rows.size());
+            BandRow row;
+            row.name = song.artist;
+            row.bestSong = song.song;
+            row.songCount = 1;
+            row.points = points;
+            row.bestPlace = song.place;
+            groups.rows.push_back(std::move(row));
+            if (sameWidth) rowOfName.emplace(song.artist, group);
+        }
+        groups.groupOfSong[r] = group;
+    }
+    return groups;
 }
 
 void rankByScore(std::vector<BandRow>& rows) {

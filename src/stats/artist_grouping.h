@@ -16,11 +16,18 @@ inline int songPoints(int position, int listSize) {
     return listSize + 1 - position;
 }
 
+// How a view turns its average points into the place it shows.
+enum class PlaceCount {
+    meanRoundedUp,  // the artist views
+    oneLess,        // the year and decade views: a single song at position 1 shows 0
+};
+
 // The mean list position of an artist from its integer average of points; the
-// truncated average makes this the mean rounded up. (The year and decade
-// views show one less: listSize - averagePoints.)
-inline int averagePlace(int averagePoints, int listSize) {
-    return listSize + 1 - averagePoints;
+// truncated average makes this the mean rounded up. The year and decade views
+// show one less (PlaceCount::oneLess), as their pages always have.
+inline int averagePlace(int averagePoints, int listSize,
+                        PlaceCount count = PlaceCount::meanRoundedUp) {
+    return listSize + (count == PlaceCount::meanRoundedUp ? 1 : 0) - averagePoints;
 }
 
 // A song belongs to a group when the group's name occurs in its artist field
@@ -37,6 +44,17 @@ int findArtistGroup(const std::vector<BandRow>& rows, std::string_view artist);
 // song's artist field as name, that song's whole title and its place, the
 // number of songs and the sum of their points.
 std::vector<BandRow> groupByArtist(const SongTable& songs);
+
+// The same rows as groupByArtist, with the row of every song (groupOfSong[r]
+// for list row r). When every artist field has the same width, a name of that
+// width occurs in a field only when the two are equal, so the rows are found
+// through an index instead of a scan of every earlier row; a list with
+// fields of other widths is grouped by the scan itself.
+struct ArtistGroups {
+    std::vector<BandRow> rows;
+    std::vector<int> groupOfSong;
+};
+ArtistGroups groupSongsByArtist(const SongTable& songs);
 
 // Orders the rows by score, highest first, keeping rows of equal score in the
 // order they had (their first appearance in the list), and drops every row

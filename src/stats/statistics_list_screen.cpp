@@ -15,13 +15,18 @@ void drawView(Screen& s, const StatisticsView& view, int first) {
     eraseToEndOfScreen(s);
     view.drawHeader(s);
     int rows = view.rowCount();
+    int skipped = 0;  // rows that took no screen line
     for (int line = 0; line < kStatisticsPageRows; ++line) {
         int r = first + line;
-        moveCursor(s, kStatisticsTopRow + line, view.rowColumn);
+        moveCursor(s, kStatisticsTopRow + line - skipped, view.rowColumn);
         eraseToEndOfLine(s);
-        if (r < rows) view.drawRow(s, r);
+        if (r >= rows) continue;
+        if (view.takesLine && !view.takesLine(r))
+            ++skipped;
+        else
+            view.drawRow(s, r);
     }
-    moveCursor(s, 24, 2);
+    moveCursor(s, 24, view.keyColumn);
     putText(s, view.keyLine);
 }
 

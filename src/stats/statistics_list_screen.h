@@ -36,8 +36,12 @@ struct StatisticsView {
     // Row r (below rowCount) at the cursor, on its screen line at
     // rowColumn, erased to its end; it may print nothing.
     std::function<void(Screen&, int r)> drawRow;
+    // Optional: a row for which this is false prints nothing and takes no
+    // screen line, so the rows below it move up one line.
+    std::function<bool(int r)> takesLine;
     int rowColumn = 2;
-    std::string keyLine;  // at (24, 2)
+    std::string keyLine;  // at (24, keyColumn)
+    int keyColumn = 2;
     // A key that is neither a paging key, F1 nor Q.
     std::function<ViewKey(int key)> onKey;
 };

@@ -1,0 +1,120 @@
+#include "stats/new_songs.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <random>
+#include <tuple>
+
+#include "support/song_lists.h"
+
+namespace hv {
+
+namespace {
+
+Song entry(const std::string& artist, const std::string& title, int year, bool held = true,
+           int place = 0) {
+    return {place, held ? fitName(artist) : artist, held ? fitName(title) : title, year, 0, "", 0,
+            ""};
+}
+
+std::vector<std::tuple<int, std::string, std::string, int>> listed(const std::vector<Song>& list) {
+    std::vector<std::tuple<int, std::string, std::string, int>> out;
+    for (const Song& s : list) out.emplace_back(s.place, s.artist, s.song, s.year);
+    return out;
+}
+
+}  // namespace
+
+TEST(NewSongsMatching, RulesAndTails) {
+    EXPECT_EQ(matchTail(fitName("LET IT BE"), 4), "IT BE");  // inner spaces count
+    EXPECT_EQ(matchTail(fitName(""), 1), "  ");
+    const Song beatles = entry("The Beatles", "Let It Be", 1970);
+    const Song bruce = entry("Bruce Springsteen", "Born to Run", 1975);
+    const Song duet = entry("Queen & Bowie", "Under Pressure", 1981, false);
+    struct Case {
+        Song current, previous;
+        int matchLength, rule;
+    };
+    const Case cases[] = {
+        {entry("ABBA", "Dancing Queen", 1976), entry("Abba", "Dancing queen", 1999), 4, 1},
+        // The filled field does not contain "Beatles" with its filling, but
+        // the tails (ATLES, IT BE) and the years agree; another year: none.
+        {beatles, entry("Beatles", "Let it be", 1970), 4, 3},
+        {beatles, entry("Beatles", "Let it be", 1969), 4, 0},
+        // The first N + 1 characters, year or not.
+        {bruce, entry("Bruce Springstein", "Born 2 Run", 1), 4, 2},
+        {bruce, entry("Bruce Springstein", "Born 2 Run", 1), 5, 0},
+        // Rules 4 and 5 differ from rule 3 only for texts not filled to the width.
+        {duet, entry("Queen", "Big Pressure", 1981, false), 4, 4},
+        {duet, entry("Queen", "Big Pressure", 1982, false), 4, 0},
+        {entry("Queen & David Bowie", "Under Pressure", 1981, false),
+         entry("D. Bowie", "Under", 1981, false), 4, 5},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(matchingRule(c.current, c.previous, c.matchLength), c.rule)
+            << c.previous.artist << "/" << c.previous.song << " N=" << c.matchLength;
+}
+
+TEST(NewSongsSearch, SameResultAsTheScan) {
+    // Lists full of near misses: look-alike names in changed case, names cut
+    // at the width or a few letters long, years 0 or close; every fourth run
+    // also holds texts not filled to the width.
+    static const char* const kBases[] = {"Beatles", "The Beatles", "Let it be", "Abba",
+                                         "Stones",  "Jones",       "Angie",     "Bernie",
+                                         "Queen",   "a b",         "ab",        ""};
+    for (unsigned seed = 1; seed <= 16; ++seed) {
+        std::mt19937 random(seed);
+        auto pick = [&](size_t n) { return random() % n; };
+        const bool held = seed % 4 != 0;
+        auto name = [&] {
+            std::string text;
+            if (size_t kind = pick(4); kind < 2)
+                for (size_t i = kind == 0 ? 31 : pick(6); i > 0; --i) text += "abAB "[pick(5)];
+            else
+                text = (pick(4) ? "" : "The ") + std::string(kBases[pick(std::size(kBases))]) +
+                       (pick(4) ? "" : " ");
+            for (char& c : text)
+                if (pick(3) == 0)
+                    c = static_cast<char>(std::islower(c) ? std::toupper(c) : std::tolower(c));
+            return held ? fitName(text) : text;
+        };
+        auto song = [&] {
+            const int year = static_cast<int>(pick(3));
+            return entry(name(), name(), year ? 1969 + year : 0, false, static_cast<int>(pick(99)));
+        };
+        SongTable table;
+        for (; table.count < 100; ++table.count) table.rows[table.count] = song();
+        // Half of last year's entries are songs of this year; any may change a little.
+        std::vector<Song> previous;
+        for (int i = 0; i < 100; ++i) {
+            Song v = pick(2) ? table.rows[pick(100)] : song();
+            if (pick(2)) v.artist = name();
+            if (pick(2)) v.song = upperCase(v.song);
+            if (pick(3) == 0) v.year = 0;
+            previous.push_back(v);
+        }
+        for (int n : {1, 2, 3, 4, 5, 6, 29, 40})
+            ASSERT_EQ(listed(findDisappeared(previous, table, n)),
+                      listed(findDisappearedByScan(previous, table, n)))
+                << "seed " << seed << " N=" << n;
+    }
+}
+
+TEST(NewSongs, ReadingThePreviousYear) {
+    test::TempFolder t;
+    // Only the first four fields are used, and the list ends at a short line.
+    t.writeFile("2005.txt",
+                "2005 header\r\n7\tAbba\tWaterloo\t1974\t12\t\t\t\t\t\t03:45\r\n"
+                "8\tQueen\r\n\r\n9\tAfter\tThe End\t1999\n");
+    PreviousYearList list = readPreviousYear(t.folder, 2006);
+    EXPECT_EQ(listed(list.entries),
+              listed({entry("Abba", "Waterloo", 1974, true, 7), entry("Queen", "", 0, true, 8)}));
+    // As many entries as the Song table has rows, more than an import takes.
+    t.writeFile("2007.txt", test::numberedList(kPreviousYearCapacity + 2));
+    list = readPreviousYear(t.folder, 2008);
+    ASSERT_EQ(list.entries.size(), static_cast<size_t>(kPreviousYearCapacity));
+    EXPECT_EQ(list.entries.back().place, kPreviousYearCapacity);
+}
+
+}  // namespace hv
