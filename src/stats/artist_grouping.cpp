@@ -5,6 +5,21 @@
 
 namespace hv {
 
+namespace {
+
+// A group as its first song in list order opens it.
+BandRow firstSongOfGroup(const Song& song, int points) {
+    BandRow row;
+    row.name = song.artist;
+    row.bestSong = song.song;
+    row.songCount = 1;
+    row.points = points;
+    row.bestPlace = song.place;
+    return row;
+}
+
+}  // namespace
+
 int findArtistGroup(const std::vector<BandRow>& rows, std::string_view artist) {
     for (size_t r = 0; r < rows.size(); ++r)
         if (artistInGroup(rows[r].name, artist)) return static_cast<int>(r);
@@ -22,13 +37,7 @@ std::vector<BandRow> groupByArtist(const SongTable& songs) {
             rows[group].points += points;
             continue;
         }
-        BandRow row;
-        row.name = song.artist;
-        row.bestSong = song.song;
-        row.songCount = 1;
-        row.points = points;
-        row.bestPlace = song.place;
-        rows.push_back(std::move(row));
+        rows.push_back(firstSongOfGroup(song, points));
     }
     return rows;
 }
@@ -55,13 +64,7 @@ ArtistGroups groupSongsByArtist(const SongTable& songs) {
             groups.rows[group].points += points;
         } else {
             group = static_cast<int>(groups.rows.size());
-            BandRow row;
-            row.name = song.artist;
-            row.bestSong = song.song;
-            row.songCount = 1;
-            row.points = points;
-            row.bestPlace = song.place;
-            groups.rows.push_back(std::move(row));
+            groups.rows.push_back(firstSongOfGroup(song, points));
             if (sameWidth) rowOfName.emplace(song.artist, group);
         }
         groups.groupOfSong[r] = group;

@@ -9,7 +9,6 @@
 namespace hv {
 
 TEST(Help, EveryPageFitsInsideTheLargeWindow) {
-    ASSERT_EQ(helpPages().size(), 6u);
     for (const HelpPage& page : helpPages()) {
         EXPECT_LT(20 + std::strlen(page.title), 75u) << page.title;
         EXPECT_LT(7 + std::strlen(page.keyLine), 75u) << page.keyLine;

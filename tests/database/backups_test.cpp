@@ -14,11 +14,10 @@ TEST(Backups, GenerationsShiftAndAGapStays) {
     EXPECT_EQ(backupStem("my.songs.txt"), "my");
     EXPECT_EQ(backupStem("lists.2024/top"), std::nullopt);
     test::TempFolder f;
-    for (auto [name, text] : {std::pair{"mysongs.txt", "list"},
-                              {"mysongs.001", "g1"},
-                              {"mysongs.002", "g2"},
-                              {"mysongs.004", "g4"},
-                              {"lists.2024/top.txt", "top"}})
+    using File = std::pair<const char*, const char*>;
+    for (auto [name, text] :
+         {File{"mysongs.txt", "list"}, File{"mysongs.001", "g1"}, File{"mysongs.002", "g2"},
+          File{"mysongs.004", "g4"}, File{"lists.2024/top.txt", "top"}})
         f.writeFile(name, text);
     ASSERT_TRUE(rotateBackups(f.folder, "mysongs.txt"));
     ASSERT_TRUE(rotateBackups(f.folder, "lists.2024/top.txt"));

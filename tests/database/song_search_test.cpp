@@ -8,13 +8,9 @@ namespace hv {
 namespace {
 
 TEST(SongSearch, NumbersFrom1To10009Jump) {
-    const std::pair<const char*, std::optional<int>> texts[] = {{"25", 25},
-                                                                {" 7", 7},
-                                                                {"10009", 10009},
-                                                                {"0", std::nullopt},
-                                                                {"10010", std::nullopt},
-                                                                {"-4", std::nullopt},
-                                                                {"QUEEN", std::nullopt}};
+    using Jump = std::pair<const char*, std::optional<int>>;
+    const Jump texts[] = {{"25", 25},    {" 7", 7},  {"10009", 10009}, {"0", {}},
+                          {"10010", {}}, {"-4", {}}, {"QUEEN", {}}};
     for (const auto& [text, target] : texts) EXPECT_EQ(jumpTarget(text), target) << text;
 }
 

@@ -18,8 +18,7 @@ const std::string kDatabase =
     "3\tQueen\tLove of My Life\t1975\t   0\t03:38\t0\r\n"
     "\r\n";
 
-// Runs the program on a folder; by default the import's "Press a Key" takes
-// the space and the main list the q.
+// By default the import's "Press a Key" takes the space, the main list the q.
 int start(test::TestApp& t, const std::vector<std::string>& args, const std::string& keys = " q") {
     t.keys.text(keys);
     return runProgram(t.app, args);
@@ -67,8 +66,8 @@ TEST(StartUp, FirstRunShowsTheTitleImportsAndCopiesTheDatabase) {
 }
 
 TEST(StartUp, ImportOnlyWhenColumnFilesOrSettingsAreMissing) {
-    // Complete files: no import screen, so the first q quits. A change to
-    // the list file is not seen, as the column files are loaded.
+    // Complete files: no import (the first q quits; the changed list is not
+    // read). Otherwise the list is imported again with default settings.
     const std::string fourSongs =
         kDatabase.substr(0, kDatabase.size() - 2) + "4\tAdele\tHello\t2015\t0\t04:55\t0\r\n\r\n";
     const std::string eleven = "other.txt\n2026\nb.htm\n1\nr.htm\nbox\nf.htm\n1\nfold\nsubj\n100\n";
@@ -80,7 +79,6 @@ TEST(StartUp, ImportOnlyWhenColumnFilesOrSettingsAreMissing) {
         if (damage[0] == 'e') t.writeFile("hitvault.ini", eleven);
         if (damage[0] != 'e' && damage[0] != 'n') t.removeFile(damage);
         EXPECT_EQ(start(t, {"S"}, "qq"), 0);
-        // Otherwise the list is imported again; the settings become the defaults.
         bool imported = damage[0] != 'n';
         EXPECT_EQ(t.keys.pending(), imported ? 0u : 1u);
         EXPECT_EQ(t.app.songs.count, imported ? 4 : 3);
@@ -97,8 +95,7 @@ TEST(StartUp, MissingDatabaseOrFilesThatCannotBeWritten) {
     EXPECT_EQ(t.row(3).substr(10, 40), "Obliged file mysongs.txt not present....");
     EXPECT_EQ(t.keys.closes, 1);
 
-    // With complete column files the program still starts; the old copy
-    // stays as it was.
+    // With complete column files it still starts; the old copy stays.
     test::TestApp loaded;
     firstRun(loaded);
     loaded.removeFile("mysongs.txt");
@@ -107,10 +104,8 @@ TEST(StartUp, MissingDatabaseOrFilesThatCannotBeWritten) {
     EXPECT_EQ(loaded.app.songs.count, 3);
     EXPECT_EQ(loaded.readFile("backup.txt"), "kept");
 
-    // Settings that cannot be written do not import for ever: one message
-    // when the defaults cannot be written, one when the import cannot write
-    // them either; then the main list. A start copy that cannot be written
-    // is reported.
+    // Unwritable settings give two messages, not an endless import; an
+    // unwritable start copy is reported.
     for (const char* blocked : {"hitvault.ini", "backup.txt"}) {
         test::TestApp u;
         u.writeFile("mysongs.txt", kDatabase);
