@@ -68,28 +68,26 @@ const Lists& lists() {
     return made;
 }
 
-void BM_DisappearedIndexed(benchmark::State& state) {
+template <typename Search>
+void runSearch(benchmark::State& state, Search search) {
     const Lists& l = lists();
     size_t gone = 0;
     for (auto _ : state) {
-        std::vector<hv::Song> result =
-            hv::findDisappeared(l.previous, l.songs, hv::kStartMatchLength);
+        std::vector<hv::Song> result = search(l.previous, l.songs, hv::kStartMatchLength);
         gone = result.size();
         benchmark::DoNotOptimize(result.data());
     }
     state.counters["disappeared"] = static_cast<double>(gone);
 }
 
+void BM_DisappearedIndexed(benchmark::State& state) {
+    runSearch(state, [](const auto& previous, const auto& songs, int n) {
+        return hv::findDisappeared(previous, songs, n);
+    });
+}
+
 void BM_DisappearedPlainScan(benchmark::State& state) {
-    const Lists& l = lists();
-    size_t gone = 0;
-    for (auto _ : state) {
-        std::vector<hv::Song> result =
-            hv::findDisappearedByScan(l.previous, l.songs, hv::kStartMatchLength);
-        gone = result.size();
-        benchmark::DoNotOptimize(result.data());
-    }
-    state.counters["disappeared"] = static_cast<double>(gone);
+    runSearch(state, hv::findDisappearedByScan);
 }
 
 }  // namespace

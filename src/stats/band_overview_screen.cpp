@@ -65,13 +65,8 @@ void showBandOverview(App& app) {
     };
     view.keyLine = "(Q)uit (M)ode (+) (-) (G)enerate HTML (S)cript ";
     view.onKey = [&](int key) {
+        if (applyLimitKey(key, minimum, 1)) return rebuild();
         switch (key) {
-            case kKeyPlus:
-                ++minimum;
-                return rebuild();
-            case kKeyMinus:
-                minimum = std::max(1, minimum - 1);
-                return rebuild();
             case 'M':
                 app.statisticsMode = nextBandOverviewMode(app.statisticsMode);
                 return rebuild();

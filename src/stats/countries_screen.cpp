@@ -80,13 +80,8 @@ void showCountries(App& app) {
     };
     view.keyLine = "(Q)uit (S)ort Mode (+) (-) (G)enerate HTML ";
     view.onKey = [&](int key) {
+        if (applyLimitKey(key, maximum, 1, kCountryMaximumLimit)) return rebuild();
         switch (key) {
-            case kKeyPlus:
-                maximum = std::min(kCountryMaximumLimit, maximum + 1);
-                return rebuild();
-            case kKeyMinus:
-                maximum = std::max(1, maximum - 1);
-                return rebuild();
             case 'S':
                 app.statisticsMode = nextCountrySort(app.statisticsMode);
                 return rebuild();

@@ -140,26 +140,22 @@ void showNewSongs(App& app, const MillisecondClock& clock) {
     view.rowColumn = 1;
     view.keyLine = "(N)ew Songs (D)isappeared Songs (Q)uit (G)enerate HTML ";
     view.onKey = [&](int key) {
-        switch (key) {
-            case kKeyPlus:
-                // No upper bound but the int's: past the name width a longer
-                // match length changes nothing.
-                if (state.matchLength < INT_MAX) ++state.matchLength;
-                break;
-            case kKeyMinus:
-                state.matchLength = std::max(kLeastMatchLength, state.matchLength - 1);
-                break;
-            case 'N':
-                state.mode = NewSongsMode::newSongs;
-                break;
-            case 'D':
-                state.mode = NewSongsMode::disappeared;
-                break;
-            case 'G':
-                writeNewSongsPage(app, state.mode, state.result);
-                return ViewKey::redraw;
-            default:
-                return ViewKey::redraw;
+        // No upper bound but the int's: past the name width a longer match
+        // length changes nothing.
+        if (!applyLimitKey(key, state.matchLength, kLeastMatchLength)) {
+            switch (key) {
+                case 'N':
+                    state.mode = NewSongsMode::newSongs;
+                    break;
+                case 'D':
+                    state.mode = NewSongsMode::disappeared;
+                    break;
+                case 'G':
+                    writeNewSongsPage(app, state.mode, state.result);
+                    return ViewKey::redraw;
+                default:
+                    return ViewKey::redraw;
+            }
         }
         return buildList(app, state, clock) ? ViewKey::rebuilt : ViewKey::leave;
     };

@@ -60,6 +60,18 @@ bool applyPagingKey(int key, int& firstShownRow, int rows) {
     return true;
 }
 
+bool applyLimitKey(int key, int& value, int lowest, int highest) {
+    if (key == kKeyPlus) {
+        if (value < highest) ++value;
+        return true;
+    }
+    if (key == kKeyMinus) {
+        if (value > lowest) --value;
+        return true;
+    }
+    return false;
+}
+
 void runStatisticsView(App& app, const StatisticsView& view) {
     int first = 0;
     for (;;) {

@@ -3,6 +3,7 @@
 // A view brings its rows and its own keys; the loop does the rest.
 #pragma once
 
+#include <climits>
 #include <functional>
 #include <string>
 
@@ -20,6 +21,11 @@ constexpr int kStatisticsTopRow = 3;
 // false for any other key. The first shown row stays within 0 and
 // rows - 20 (0 when everything fits on one screen).
 bool applyPagingKey(int key, int& firstShownRow, int rows);
+
+// Keypad + and -: a view's minimum or maximum one up or one down, never
+// past its bounds. True for either key, also at a bound: the view rebuilds
+// as it would otherwise.
+bool applyLimitKey(int key, int& value, int lowest, int highest = INT_MAX);
 
 // What a view's own key did.
 enum class ViewKey {

@@ -42,13 +42,8 @@ void showTopArtists(App& app) {
     };
     view.keyLine = "(Q)uit (M)ode (+) (-) (G)enerate HTML ";
     view.onKey = [&](int key) {
+        if (applyLimitKey(key, minimum, 1)) return rebuild();
         switch (key) {
-            case kKeyPlus:
-                ++minimum;
-                return rebuild();
-            case kKeyMinus:
-                minimum = std::max(1, minimum - 1);
-                return rebuild();
             case 'M':
                 app.statisticsMode = nextTopArtistsMode(app.statisticsMode);
                 return rebuild();
