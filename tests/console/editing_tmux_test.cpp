@@ -1,6 +1,4 @@
-// Keeping the chart by hand in the real program: edit, insert and delete on
-// a copy of the sample folder, save with F4, and find the list again at the
-// next start.
+// Edit, insert and delete in the real program, save with F4, and find the list at the next start.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -17,20 +15,17 @@ TEST(EditingTmux, EditInsertDeleteSaveAndStartAgain) {
     HV_REQUIRE_TMUX();
     SampleFolder sample;
     const std::string original = sample.file("mysongs.txt");
-    ASSERT_EQ(original.substr(original.find('\n') + 1, 14), "1\tTones and I ");
     {
         test::TmuxSession tmux(sample.path, {"s"}, sample.environment());
         ASSERT_TRUE(tmux.waitFor("Press a Key...")) << tmux.capture();
         ASSERT_TRUE(press(tmux, "Space", "(E)xplorer"));
 
-        // F2 on the first song: a new title.
         ASSERT_TRUE(press(tmux, "F2", "Edit song at Place 1"));
         ASSERT_TRUE(press(tmux, "s", "Song      : Dance Monkey"));
         tmux.type("Edited Title");
         ASSERT_TRUE(press(tmux, "Enter", "Song      :  Edited Title"));
         ASSERT_TRUE(press(tmux, "o", "(1)"));
 
-        // Insert before it, confirmed.
         ASSERT_TRUE(press(tmux, "IC", "Insert new song at Place 1"));
         for (const char* value : {"New Artist", "New Song", "1999", "03:33", "5"}) {
             tmux.type(value);
@@ -39,9 +34,7 @@ TEST(EditingTmux, EditInsertDeleteSaveAndStartAgain) {
         ASSERT_TRUE(tmux.waitFor("(Y)es (N)o (Q)uit")) << tmux.capture();
         ASSERT_TRUE(press(tmux, "y", "(2)"));
 
-        // Delete the third song (the sample's second).
-        tmux.sendKeys("Down");
-        tmux.sendKeys("Down");
+        for (const char* key : {"Down", "Down"}) tmux.sendKeys(key);  // the sample's second
         ASSERT_TRUE(press(tmux, "DC", "Delete Song : 3"));
         ASSERT_TRUE(press(tmux, "y", "(3)"));
 
@@ -55,7 +48,6 @@ TEST(EditingTmux, EditInsertDeleteSaveAndStartAgain) {
     }
     EXPECT_EQ(sample.file("mysongs.001"), original);
     EXPECT_FALSE(std::filesystem::exists(sample.path + "/band.txt"));
-    // The sample's second song is gone; the rest keep their places.
     size_t third = original.find('\n', original.find("\n2\t") + 1) + 1;
     EXPECT_EQ(sample.file("mysongs.txt"),
               original.substr(0, original.find('\n') + 1) + "1\t" + fitName("New Artist") + "\t" +
@@ -63,14 +55,12 @@ TEST(EditingTmux, EditInsertDeleteSaveAndStartAgain) {
                   fitName("Tones and I") + "\t" + fitName("Edited Title") +
                   "\t2019\t   0\t03:29\t0\n" + original.substr(third));
 
-    // The next start imports the saved list.
     test::TmuxSession tmux(sample.path, {"s"}, sample.environment());
     ASSERT_TRUE(tmux.waitFor("Press a Key...")) << tmux.capture();
     ASSERT_TRUE(press(tmux, "Space", "(E)xplorer"));
     EXPECT_EQ(tmux.line(3).substr(0, 36), "    1. New Artist                   ");
     EXPECT_NE(tmux.line(4).find("Tones and I                   - Edited Title"), std::string::npos)
         << tmux.line(4);
-    EXPECT_NE(tmux.line(5).find("Billie Eilish"), std::string::npos) << tmux.line(5);
     tmux.sendKeys("q");
     ASSERT_TRUE(tmux.waitForExit()) << tmux.capture();
     EXPECT_EQ(tmux.exitStatus(), 0);

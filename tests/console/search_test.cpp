@@ -10,9 +10,7 @@
 
 namespace hv {
 
-// Sixty songs; "queen" in some form at rows 1, 2, 39, 40 and 41, a number
-// only at row 3. Each step is a key (F with its typed text) and where the
-// list then stands: first shown row, highlight line, search position.
+// Each step: a key (F with its text), then first shown row, highlight line, search position.
 TEST(Search, FindNextAndPrevious) {
     test::TestApp t;
     for (int r = 0; r < 60; ++r) {
@@ -36,8 +34,7 @@ TEST(Search, FindNextAndPrevious) {
         {'P', "", 39, 0, 39},
         {'P', "", 2, 0, 2},
         {'F', "nowhere", 2, 0, 0},  // no match: the list stays
-        // Empty text matches the first row; P there finds nothing and leaves
-        // the position at -1, from which N starts at row 0.
+        // Empty text matches row 0; P there leaves -1, from which N starts at 0.
         {'F', "", 0, 0, 0},
         {'P', "", 0, 0, -1},
         {'N', "", 0, 0, 0}};

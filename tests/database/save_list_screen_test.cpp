@@ -10,8 +10,7 @@
 
 namespace hv {
 
-// Three songs in chart order with changes, the old file and the column file
-// of the last import beside them.
+// Three changed songs in chart order; the old file and a column file beside them.
 struct SaveListScreen : testing::Test {
     test::TestApp t;
     std::string saved;  // the three songs as the file holds them
@@ -39,16 +38,11 @@ struct SaveListScreen : testing::Test {
 };
 
 TEST_F(SaveListScreen, F4RotatesAsksAndWritesInRankingOrder) {
-    std::string before = t.screen();
     t.keys.text("xq");  // only Y, N or Q answer
     run(kKeyF4);
     EXPECT_EQ(files(), (test::Texts{"old list\n", "old list\n", "columns\n"}));
-    EXPECT_EQ(t.app.songs.changeCount, 3);
-    EXPECT_EQ(t.screen(), before);
     t.removeFile("mysongs.001");
     EXPECT_THROW(run(kKeyF4), ScriptExhausted);
-    EXPECT_TRUE(shows(
-        t, {{7, 22, "Save Changes to mysongs.txt ? "}, {9, 22, "(Y)es  (N)ew File  (Q)uit "}}));
     EXPECT_TRUE(t.exists("mysongs.001")) << "rotated before the question";
 
     // Y sorts on Ranking and writes; the column files are stale then.
@@ -73,20 +67,13 @@ TEST_F(SaveListScreen, F4RotatesAsksAndWritesInRankingOrder) {
 }
 
 TEST_F(SaveListScreen, NewFileNamesAndTheOverwriteQuestion) {
-    t.keys.text("n").line("mylist.txt");
-    EXPECT_THROW(run(kKeyF4), ScriptExhausted);
-    EXPECT_TRUE(shows(t, {{11, 22, "Filename "}, {14, 22, "Invalid Name... "}}));
     t.keys.text("n").line("mylist.txt").line("abcdefghi").line("top");
     run(kKeyF4);
     EXPECT_EQ(t.app.settings.songDatabase, "top.txt");
     EXPECT_EQ(test::filesOf(t, {"top.txt", "mysongs.txt"}), (test::Texts{saved, "old list\n"}));
     EXPECT_EQ(t.readFile("hitvault.ini").substr(0, 8), "top.txt\n");
 
-    // An existing name asks before it is overwritten; N asks for a name
-    // again, and an empty name is "test".
-    t.keys.text("n").line("mysongs");
-    EXPECT_THROW(run(kKeyF4), ScriptExhausted);
-    EXPECT_TRUE(shows(t, {{13, 22, "File already exists      "}, {17, 22, "(Y)es  (N)o "}}));
+    // An existing name asks first; N asks for a name again, and an empty name is "test".
     t.keys.text("n").line("mysongs").text("xn").line("");
     run(kKeyF4);
     EXPECT_EQ(test::filesOf(t, {"mysongs.txt", "test.txt"}), (test::Texts{"old list\n", saved}));
@@ -97,9 +84,6 @@ TEST_F(SaveListScreen, NewFileNamesAndTheOverwriteQuestion) {
 }
 
 TEST_F(SaveListScreen, QuitAsksOnlyWithChanges) {
-    t.keys.text("q");
-    EXPECT_THROW(run('Q'), ScriptExhausted);
-    EXPECT_TRUE(shows(t, {{9, 22, "(Y)es  (N)ew File  (E)xit "}}));
     t.app.songs.sortOrder = kSortArtist;
     t.keys.text("E");
     EXPECT_EQ(run('Q'), 0);
@@ -116,13 +100,11 @@ TEST_F(SaveListScreen, QuitAsksOnlyWithChanges) {
 TEST_F(SaveListScreen, AListThatCannotBeWrittenIsKept) {
     // The new name is a folder: the message, and the old name back.
     std::filesystem::create_directory(t.folder + "top.txt");
-    t.keys.text("n").line("top");
-    EXPECT_THROW(run(kKeyF4), ScriptExhausted);
-    EXPECT_TRUE(shows(t, {{10, 26, "List NOT saved: cannot write"}, {11, 26, "top.txt "}}));
-    t.app.settings.songDatabase = "mysongs.txt";  // the script ran out mid-dialog
     t.keys.text("n").line("top").text(" ");
     run(kKeyF4);
-    EXPECT_EQ(t.app.settings.songDatabase, "mysongs.txt");
+    EXPECT_EQ(
+        std::pair(t.app.messageText, t.app.settings.songDatabase),
+        std::pair(std::string("List NOT saved: cannot write top.txt"), std::string("mysongs.txt")));
     EXPECT_FALSE(t.exists("hitvault.ini"));
     // A folder that does not exist: quitting does not end the program.
     t.app.settings.songDatabase = "gone/mysongs.txt";
@@ -132,15 +114,6 @@ TEST_F(SaveListScreen, AListThatCannotBeWrittenIsKept) {
     EXPECT_EQ(std::pair(t.app.songs.changeCount, t.readFile("band.txt")),
               std::pair(3, std::string("columns\n")));
     EXPECT_EQ(t.keys.pending(), 0u);
-}
-
-TEST_F(SaveListScreen, AReadOnlyFileIsNotReplacedEvenForTheSuperuser) {
-    std::filesystem::permissions(t.folder + "mysongs.txt", std::filesystem::perms::owner_read);
-    t.keys.text("y ");
-    run(kKeyF4);
-    EXPECT_EQ(t.app.messageText, "List NOT saved: cannot write mysongs.txt");
-    EXPECT_EQ(t.readFile("mysongs.txt"), "old list\n");
-    EXPECT_EQ(std::pair(t.app.songs.changeCount, t.keys.pending()), std::pair(3, size_t{0}));
 }
 
 }  // namespace hv

@@ -33,7 +33,7 @@ SongTable threeSongs() {
 
 TEST(SaveList, AReadOnlyFileIsNotReplaced) {
     EXPECT_EQ(formatSongList(SongTable{}, 2026), kHeader2026 + "\n");  // an empty list
-    // The mark counts for the superuser too, who may write anything.
+    // The read-only mark counts for the superuser too.
     test::TempFolder f;
     f.writeFile("free.txt", "old\n");
     f.writeFile("locked.txt", "old\n");
@@ -69,8 +69,7 @@ TEST(SaveList, AFullDiskLeavesTheOldFileAndNoHalfWrittenOne) {
     rlimit old{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
     auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 4096;
+    rlimit small{4096, old.rlim_max};
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     bool written = writeSongList(f.folder, "mysongs.txt", t, 2026);
     setrlimit(RLIMIT_FSIZE, &old);
@@ -105,9 +104,9 @@ TEST(SaveList, ReadSaveReadKeepsEveryField) {
         }
         f.writeFile("mysongs.txt", file + "\n");
         auto read = [&] {
+            SongTable table;
             SongFileContents list =
                 readSongFile(f.folder + "mysongs.txt", "mysongs.txt", 2026, 10007);
-            SongTable table;
             replaceTable(table, list.songs);
             return table;
         };

@@ -21,8 +21,7 @@ TEST(SongFile, LayoutIsChosenByNameAndEachTakesItsOwnFields) {
         {"LIST2005.TXT", SongLayout::Generic}};
     for (auto [name, layout] : names) EXPECT_EQ(songLayoutFor(name), layout) << name;
 
-    // prevRank, duration and votes per layout; missing fields read as empty:
-    // a new song without a time.
+    // prevRank, duration and votes per layout; missing fields read as empty.
     const std::tuple<const char*, SongLayout, int, const char*, int> lines[] = {
         {"7\tQueen\tBohemian Rhapsody\t1975\t   3\t0:05:55\t12\tx", SongLayout::Generic, 3, "05:55",
          12},
@@ -39,12 +38,10 @@ TEST(SongFile, LayoutIsChosenByNameAndEachTakesItsOwnFields) {
     Song g = parseSongLine(std::get<0>(lines[0]), SongLayout::Generic);
     EXPECT_EQ(std::tie(g.place, g.artist, g.song, g.year),
               std::make_tuple(7, fitName("Queen"), fitName("Bohemian Rhapsody"), 1975));
-    EXPECT_EQ(parseSongLine("4\tOnly Artist", SongLayout::Generic).song, fitName(""));
 }
 
 TEST(SongFile, DurationAndHeaderYearRules) {
     EXPECT_EQ(shortenDuration("0:04:12"), "04:12");
-    EXPECT_EQ(shortenDuration("3:58"), "3:58");
     EXPECT_EQ(shortenDuration("12:04:12"), ":04:1");
 
     // A leading number strictly between 1900 and 2100, else the name's last
@@ -63,15 +60,13 @@ TEST(SongFile, WhereAListEnds) {
         f.writeFile("list.txt", text);
         return readSongFile(f.folder + "list.txt", "list.txt", 2026, limit);
     };
-    // CR LF reads as LF, a line of any length is read whole, and "x" with its
-    // line end counts 2 characters: the list ends there.
+    // CR LF reads as LF, long lines are read whole, and "x" plus line end ends the list.
     const std::string longTitle(400, 't');
     SongFileContents crlf = read("2001 header\r\n1\tA\t" + longTitle + "\t1999\t3\t0:04:12\t7\r\n" +
                                  "2\tB\tC\t2000\t4\t3:58\t8\r\nx\r\n3\tD\tE\t2001\t5\t1:00\t9\r\n");
     ASSERT_EQ(crlf.songs.size(), 2u);
-    EXPECT_EQ(crlf.chartYear, 2001);
-    EXPECT_EQ(crlf.songs[0].song, longTitle.substr(0, 29));
-    EXPECT_EQ(crlf.songs[0].votes, 7);
+    EXPECT_EQ(std::tie(crlf.chartYear, crlf.songs[0].song, crlf.songs[0].votes),
+              std::make_tuple(2001, longTitle.substr(0, 29), 7));
     EXPECT_EQ(crlf.songs[1].duration, "3:58");
     // An empty first song line ends the list at once; an empty file has no header.
     EXPECT_TRUE(read(kHeader2007 + "\n" + genericLine(1, "A", "B")).songs.empty());
@@ -79,13 +74,13 @@ TEST(SongFile, WhereAListEnds) {
     EXPECT_FALSE(readSongFile(f.folder + "gone.txt", "gone.txt", 2026, 10).opened);
 
     // The limit stops silently; the table's maximum is reported.
-    SongFileContents limited = read(test::numberedList(500), 100);
-    EXPECT_EQ(limited.songs.size(), 100u);
-    EXPECT_FALSE(limited.reachedMaximum);
-    for (int n : {10008, 10009}) {
-        SongFileContents full = read(test::numberedList(n), kSongCapacity);
-        EXPECT_EQ(full.songs.size(), 10008u) << n;
-        EXPECT_TRUE(full.reachedMaximum) << n;
+    for (auto [n, limit, kept] : {std::tuple{500, 100, 100u},
+                                  {10008, kSongCapacity, 10008u},
+                                  {10009, kSongCapacity, 10008u}}) {
+        SongFileContents list = read(test::numberedList(n), limit);
+        EXPECT_EQ(std::pair(list.songs.size(), list.reachedMaximum),
+                  std::pair(size_t{kept}, n > 500))
+            << n;
     }
 }
 

@@ -30,16 +30,13 @@ std::string describe(const SongTable& songs, LengthKind kind) {
 TEST(SongLengths, DurationTextsAndTotals) {
     // Leading zeros blanked, days dropped; the texts order as the seconds do.
     const std::pair<int, const char*> formatted[] = {
-        {205, "    3:25"},       {754, "   12:34"},   {5025, " 1:23:45"},  {0, "    0:00"},
-        {24 * 3600, "    0:00"}, {36005, "10:00:05"}, {90061, " 1:01:01"}, {3600, " 1:00:00"},
-    };
+        {205, "    3:25"}, {5025, " 1:23:45"}, {24 * 3600, "    0:00"}, {90061, " 1:01:01"}};
     for (const auto& [seconds, text] : formatted)
         EXPECT_EQ(formatDuration(seconds), text) << seconds;
     for (int s = 0; s + 1 < 24 * 3600; ++s)
         ASSERT_LT(formatDuration(s), formatDuration(s + 1)) << s;
 
-    // An artist's time is only "mm:ss" (read blindly, " 3:25" would be minus
-    // 157 minutes); the list's playing time also reads "hh:mm:ss".
+    // An artist's time is only "mm:ss"; the list's playing time also "hh:mm:ss".
     const std::tuple<const char*, int, int> parsed[] = {
         {"03:25", 205, 205}, {"60:00", 3600, 3600}, {" 3:25", -1, 0},       {"3:25", -1, 0},
         {"0:03:30", -1, 0},  {"", -1, 0},           {"01:02:03", -1, 3723}, {"1x:02:03", -1, 0},
@@ -49,8 +46,7 @@ TEST(SongLengths, DurationTextsAndTotals) {
         EXPECT_EQ(listDurationSeconds(text), listTime) << text;
     }
 
-    // 24 songs of an hour make a day, and the average drops the hour; a text
-    // adding nothing still counts in the divisor; no songs give 0:00.
+    // 24 hours make a day; an unreadable time still counts in the divisor.
     const std::pair<std::vector<std::string>, const char*> lists[] = {
         {std::vector<std::string>(24, "60:00"),
          "Total Music  1 days and  0:00:00, Average Song Time  0:00"},
@@ -77,9 +73,7 @@ TEST(SongLengths, KindsAndTheThreeSongRule) {
     EXPECT_EQ(describe(songs, LengthKind::longest),
               "A:Long:12:01 A:First:03:25 A:Second:03:25 A:None:00:00 ");
 
-    // Few and Many average alike and keep the order of their total; Bad has
-    // one unreadable time; Two (too few songs) and Silent (no time) stay as
-    // rows but are not listed.
+    // Equal averages keep the order of the total; Two (too few songs) and Silent stay unlisted.
     SongTable artists;
     const std::pair<const char*, const char*> list[] = {
         {"Few", "03:00"},    {"Many", "03:00"}, {"Few", "03:00"},    {"Many", "03:00"},
@@ -104,8 +98,7 @@ TEST(SongLengths, IndexedGroupingMatchesTheScan) {
     std::mt19937 random(99);
     for (int round = 0; round < 30; ++round) {
         SongTable songs;
-        // Now and then a field not padded to the width: a short name then
-        // captures every field that holds it.
+        // Now and then an unpadded field: a short name captures longer ones.
         for (int r = 0; r < 400; ++r) {
             std::string name = (random() % 7 ? "Band " : "band ") + std::to_string(random() % 60);
             test::addSong(songs, name, "Song " + std::to_string(r));
@@ -128,8 +121,6 @@ TEST(SongLengths, ScreenKeysAndPages) {
     t.addSong("Queen", "Don't Stop Me Now", 1979, 9999, "03:29");
     t.writeFile("base2.htm", test::htmlData("template.htm"));
 
-    // Longest first, with the list's playing time; H writes "time1.htm" of
-    // the shortest first.
     EXPECT_THROW(runCommandKey(t.app, 'T'), ScriptExhausted);
     EXPECT_TRUE(test::showsGolden(t, "tests/stats/data/song_lengths_screen.txt"));
     t.keys.key('S').key('H').text("y");
@@ -137,8 +128,7 @@ TEST(SongLengths, ScreenKeysAndPages) {
     EXPECT_EQ(t.readFile("time1.htm"),
               readWholeFile(test::sourcePath("tests/stats/data/time1.htm")).value());
 
-    // Per artist, then by average (only Queen has three songs); each kind its
-    // own page.
+    // Per artist, then by average (only Queen has three songs).
     t.keys.key('B').key('H').text("n");
     EXPECT_THROW(runCommandKey(t.app, 'T'), ScriptExhausted);
     EXPECT_EQ(t.row(3), "    1. Queen                             3        9:24        3:08" +
@@ -149,14 +139,6 @@ TEST(SongLengths, ScreenKeysAndPages) {
     EXPECT_TRUE(test::shows(t, {{3, 0, "    1. Queen       "}, {4, 0, std::string(80, ' ')}}));
     EXPECT_NE(t.readFile("time3.htm").find("\n   1. Queen      "), std::string::npos);
     EXPECT_EQ(t.readFile("time3.htm").find("   2. "), std::string::npos);
-
-    // Without the template the screen comes back after a key.
-    t.removeFile("base2.htm");
-    t.removeFile("time1.htm");
-    t.keys.key('S').key('H').text("x");
-    EXPECT_THROW(runCommandKey(t.app, 'T'), ScriptExhausted);
-    EXPECT_FALSE(t.exists("time1.htm"));
-    EXPECT_TRUE(test::shows(t, {{3, 0, "    1. Queen    "}, {23, 0, std::string(80, ' ')}}));
 }
 
 }  // namespace hv

@@ -1,6 +1,4 @@
-// The real program on a real terminal when it crashes: the terminal must be
-// given back before the crash takes its course, or the user's shell is left
-// raw, without echo and inside the alternate screen.
+// A crash must give the terminal back, then end the program by the signal.
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -12,8 +10,6 @@ namespace hv {
 
 using test::press;
 
-// A crash signal sent from outside has no faulting instruction to run again:
-// the program must still end by it, not carry on without its terminal.
 TEST(CrashSignalTmux, SegmentationFaultGivesTheTerminalBackAndEndsTheProgram) {
     HV_REQUIRE_TMUX();
     test::SampleFolder sample;
@@ -25,12 +21,10 @@ TEST(CrashSignalTmux, SegmentationFaultGivesTheTerminalBackAndEndsTheProgram) {
     ASSERT_TRUE(tmux.waitForExit()) << "still running after the signal:\n" << tmux.capture();
     EXPECT_TRUE(tmux.terminalUsable()) << tmux.ttySettingsAfter();
 #if defined(__SANITIZE_ADDRESS__)
-    // The sanitizer's handler, which the program's own one hands over to,
-    // reports the crash and ends with its own status.
+    // The sanitizer's handler ends with its own status.
     EXPECT_EQ(tmux.exitStatus(), 1) << tmux.capture();
 #else
-    // The default action: the shell reports the signal, which a plain exit
-    // with status 139 would not make it do.
+    // The default action: the shell reports the signal (a plain exit 139 would not).
     EXPECT_EQ(tmux.exitStatus(), 128 + SIGSEGV);
     EXPECT_NE(tmux.capture().find("Segmentation fault"), std::string::npos) << tmux.capture();
 #endif

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "console/terminal/key_diagnostic.h"
 #include "support/test_app.h"
 
 namespace hv {
@@ -13,11 +12,10 @@ TEST(Glyphs, TextBytesShowAsWindows1252AndFramesAsBoxDrawing) {
                                    0x9D, 0xA0, 0xE9, 0xFF, 0x00, 0x1B, 0x7F};
     for (size_t i = 0; i < text.size(); ++i)
         EXPECT_EQ(cellGlyph(Cell{bytes[i], 7, false}), text[i]) << int(bytes[i]);
-    // The same bytes in a frame are the box characters of code page 437.
     EXPECT_EQ(cellGlyph(Cell{201, 7, true}), U'╔');
     EXPECT_EQ(cellGlyph(Cell{201, 7, false}), U'É');
 
-    // Every frame style drawBox knows maps to a box glyph, never to a letter.
+    // Every frame style maps to box glyphs.
     test::TestApp t;
     const auto& c = t.app.screen.cells;
     const std::u32string expected[5] = {U"╔╗╚╝║═", U"┌┐└┘│─", U"██████", U"╒╕╘╛│═", U"╓╖╙╜║─"};
@@ -31,28 +29,12 @@ TEST(Glyphs, TextBytesShowAsWindows1252AndFramesAsBoxDrawing) {
 }
 
 TEST(Glyphs, TypedCharactersBecomeWindows1252Bytes) {
-    // Both directions agree for every defined byte.
     for (int b = 0x20; b <= 0xFF; ++b) {
         char32_t u = windows1252ToUnicode(static_cast<unsigned char>(b));
         if (b == 0x7F || u == U'\uFFFD') continue;
         EXPECT_EQ(unicodeToWindows1252(u), b) << b;
     }
-    // A C1 control, a letter and a box glyph outside the code page, a line end.
     for (char32_t u : {U'\u0081', U'Ā', U'╔', U'\n'}) EXPECT_EQ(unicodeToWindows1252(u), -1);
-}
-
-TEST(KeyDiagnostic, ShowsEachKeyCodeUntilQ) {
-    test::TestApp t;
-    t.keys.key(kKeyF1).key(kKeyPageDown).event({0, 0xE9, false}).key(kKeyShift).text("A");
-    EXPECT_THROW(runKeyDiagnostic(t.app.screen), ScriptExhausted);
-    EXPECT_NE(t.row(10).find("Key code: 65  A"), std::string::npos) << t.screen();
-    EXPECT_NE(t.row(11).find("Character: A  65"), std::string::npos);
-    EXPECT_NE(t.row(14).find(" 65 34 112 "), std::string::npos) << t.screen();
-
-    t.keys.text("q");
-    EXPECT_EQ(runKeyDiagnostic(t.app.screen), 0);
-    EXPECT_EQ(t.keys.pending(), 0u);
-    EXPECT_EQ(t.keys.closes, 1);
 }
 
 }  // namespace hv

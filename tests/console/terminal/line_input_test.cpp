@@ -20,8 +20,7 @@ TEST(LineInput, EchoesEditsAndStopsAtTheFieldSize) {
     for (int c = 10; c < 15; ++c) EXPECT_EQ(attributeAt(s, 3, c), 0x1E);
     EXPECT_EQ(attributeAt(s, 3, 15), kAttrNormal);
 
-    // Backspace takes back the last character on the screen too; keys that
-    // type nothing are ignored; an accented byte is kept as it is.
+    // Backspace erases on screen too; keys that type nothing are ignored.
     moveCursor(s, 6, 0);
     keys.text("ab").key(kKeyBackspace).key(kKeyF3).text("c");
     keys.event({0, 0xE9, false}).key(kKeyBackspace).key(kKeyBackspace).key(kKeyBackspace);
@@ -31,8 +30,7 @@ TEST(LineInput, EchoesEditsAndStopsAtTheFieldSize) {
 
     keys.line("");
     EXPECT_EQ(readLine(s, 10), "");
-    // On the bottom row only what fits before the last cell is taken, so the
-    // echo always shows what is stored; a failed read does not end the line.
+    // The bottom row takes what fits before its last cell; a failed read does not end the line.
     moveCursor(s, 24, 70);
     keys.text("abcd").failedRead().line("efghijklmnop");
     EXPECT_EQ(readLine(s, 299), "abcdefghi");

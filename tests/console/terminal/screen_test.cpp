@@ -6,8 +6,6 @@
 
 namespace hv {
 
-// Boxes and saved regions show in the screens' own tests (their golden
-// files and the cells they leave behind); these are the rules under them.
 TEST(Screen, WritingUsesTheAttributeWrapsAndNeverScrolls) {
     test::TestApp t;
     Screen& s = t.app.screen;
@@ -34,11 +32,9 @@ TEST(Screen, WritingUsesTheAttributeWrapsAndNeverScrolls) {
     // Text past the last row is dropped and the cursor stays on the screen.
     moveCursor(s, 24, 70);
     printText(s, "%s", std::string(30, 'z').c_str());
-    EXPECT_EQ(t.row(24).substr(70), std::string(10, 'z'));
-    EXPECT_EQ(t.row(0), "X" + std::string(79, ' '));
+    EXPECT_EQ(t.row(24).substr(70) + t.row(0), std::string(10, 'z') + "X" + std::string(79, ' '));
     syncCursor(s);
     EXPECT_LT(s.cursorRow, kScreenRows);
-    // A text longer than the formatting buffer.
     moveCursor(s, 10, 0);
     printText(s, "%s", std::string(700, 'q').c_str());
     EXPECT_EQ(t.row(18), std::string(60, 'q') + std::string(20, ' '));
@@ -50,17 +46,13 @@ TEST(Screen, ReadCharAndWaitKeySkipWhatIsNotForThem) {
     t.keys.key(kKeyDown).key(kKeyF1).text("y").key(kKeyUp).text("Y");
     EXPECT_EQ(readChar(s), 'y');
     EXPECT_EQ(readChar(s), 'Y');
-    // Shift, Ctrl or Alt alone, a mouse move and a bare character do not end
-    // waitKey, which gives key codes, not characters.
+    // Modifiers alone, a mouse move and a bare character do not end waitKey.
     t.keys.key(kKeyShift).nonKeyEvent().text("A").text("a").event({kKeyCtrl, -1, false});
     t.keys.event({kKeyAlt, -1, false}).event({0, 0xE9, false}).key(kKeyF12);
-    EXPECT_EQ(waitKey(s), 'A');
-    EXPECT_EQ(waitKey(s), 'A');
-    EXPECT_EQ(waitKey(s), kKeyF12);
-    // Input that cannot be read: waitKey gives 0, readChar -1.
-    t.keys.failedRead().failedRead();
-    EXPECT_EQ(waitKey(s), kKeyNone);
-    EXPECT_EQ(readChar(s), -1);
+    EXPECT_EQ(std::vector<int>({waitKey(s), waitKey(s), waitKey(s)}),
+              std::vector<int>({'A', 'A', kKeyF12}));
+    t.keys.failedRead().failedRead();  // unreadable input
+    EXPECT_EQ((std::pair<int, int>{waitKey(s), readChar(s)}), (std::pair<int, int>(kKeyNone, -1)));
     EXPECT_EQ(t.keys.pending(), 0u);
 }
 

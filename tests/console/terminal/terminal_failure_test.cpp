@@ -1,6 +1,4 @@
-// The real program when its console fails: input that is not a terminal, or
-// a terminal whose other end goes away so keyboard input can no longer be
-// read. Either way it must end with one line and status 1, never spin.
+// The real program when its console fails must end with one line and status 1, never spin.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -16,8 +14,7 @@ namespace hv {
 
 namespace {
 
-// Reads fd for up to `seconds`, until `until` has arrived or the end; a
-// terminal's output must be drained or the program would block writing.
+// Reads fd for up to `seconds`, until `until` arrives or the end (drained so writes never block).
 std::string drain(int fd, int seconds, const std::string& until = "") {
     std::string text;
     pollfd p{fd, POLLIN, 0};
@@ -32,10 +29,8 @@ std::string drain(int fd, int seconds, const std::string& until = "") {
     return text;
 }
 
-// Starts the program (with arg, unless null) on in and out, stdout into the
-// stderr pipe when out < 0; gives its pid and the pipe's read end. Its own
-// session has no controlling terminal, so a terminal closed at the other end
-// makes reads fail rather than hang up.
+// Starts the program on in/out (out < 0: the stderr pipe), in a session without a controlling
+// terminal so a closed terminal makes reads fail; gives its pid and the stderr pipe.
 std::pair<pid_t, int> start(int in, int out, const char* arg) {
     int errPipe[2];
     if (::pipe2(errPipe, O_CLOEXEC) != 0) return {-1, -1};
@@ -57,9 +52,9 @@ std::pair<pid_t, int> start(int in, int out, const char* arg) {
 std::pair<int, std::string> finish(std::pair<pid_t, int> started) {
     auto [pid, errPipe] = started;
     if (pid <= 0) return {-2, "could not start the program"};
-    std::string errors = drain(errPipe, 20);  // the end comes when the program ends
+    std::string errors = drain(errPipe, 20);
     ::close(errPipe);
-    ::kill(pid, SIGKILL);  // changes nothing for a program that has ended
+    ::kill(pid, SIGKILL);
     int status = 0;
     ::waitpid(pid, &status, 0);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, errors};
@@ -72,7 +67,7 @@ TEST(TerminalFailure, AFailedConsoleEndsTheProgramWithOneLineAndStatusOne) {
     ASSERT_GE(null, 0);
     auto [status, output] = finish(start(null, -1, nullptr));
     ::close(null);
-    EXPECT_EQ(status, 1);
+    EXPECT_EQ(status, 1);  // input that is not a terminal
     EXPECT_EQ(output.rfind("hitvault: console failure in openScreen", 0), 0u) << output;
     EXPECT_EQ(output.find('\n'), output.size() - 1) << output;
 
@@ -80,7 +75,7 @@ TEST(TerminalFailure, AFailedConsoleEndsTheProgramWithOneLineAndStatusOne) {
     ASSERT_TRUE(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
     winsize size{25, 80, 0, 0};
     ::ioctl(master, TIOCSWINSZ, &size);
-    int slave = ::open(::ptsname(master), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    int slave = ::open(::ptsname(master), O_RDWR | O_NOCTTY | O_CLOEXEC);  // closed while read
     ASSERT_GE(slave, 0);
     auto started = start(slave, slave, "--keys");
     ::close(slave);
