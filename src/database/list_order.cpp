@@ -57,4 +57,17 @@ void sortRows(SongTable& table, int order) {
                      [order](const Song& a, const Song& b) { return sortsBefore(a, b, order); });
 }
 
+bool inRankingOrder(const SongTable& table) {
+    for (int r = 1; r < table.count; ++r)
+        if (table.rows[r].place < table.rows[r - 1].place) return false;
+    return true;
+}
+
+SongTable rankedCopy(const SongTable& table) {
+    SongTable copy = table;
+    if (!inRankingOrder(copy)) sortRows(copy, kSortRanking);
+    copy.sortOrder = kSortRanking;
+    return copy;
+}
+
 }  // namespace hv

@@ -22,4 +22,11 @@ long long exchangeSortRows(SongTable& table, int order);
 // exchangeSortRows.
 void sortRows(SongTable& table, int order);
 
+// True when the places ascend row by row, as they do in ranking order.
+bool inRankingOrder(const SongTable& table);
+
+// The table as it would be after sorting on Ranking; the table itself stays
+// in the order the user chose. Pages and copies are written from it.
+SongTable rankedCopy(const SongTable& table);
+
 }  // namespace hv
