@@ -41,6 +41,9 @@ struct App {
     Settings settings;
     int importLimit = kDefaultImportLimit;
     LinkTables links;  // "url.txt" and "songurl.txt"
+    // False while the table does not hold the database file's songs (a
+    // start-up whose import failed): such a table is never saved over a file.
+    bool listLoaded = true;
 
     // Shared prompt fields.
     std::string messageText;

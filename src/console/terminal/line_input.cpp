@@ -47,6 +47,36 @@ void readLine(Screen& s, std::string& field, size_t maxChars) {
     }
 }
 
+std::optional<std::string> readField(Screen& s, const LineField& field) {
+    syncCursor(s);
+    const int row = s.cursorRow, col = s.cursorCol;
+    const int width = std::max(1, std::min(field.width, kScreenCols - col));
+    std::string text;
+    auto show = [&] {
+        // The last width - 1 characters, so the cursor stays inside the field.
+        size_t shown = std::min(text.size(), static_cast<size_t>(width - 1));
+        std::string cells = text.substr(text.size() - shown);
+        cells.resize(static_cast<size_t>(width), ' ');
+        putTextAt(s, row, col, cells);
+        moveCursor(s, row, col + static_cast<int>(shown));
+    };
+    show();
+    for (;;) {
+        InputEvent e = nextInput(s);
+        if (e.failed) continue;
+        if (e.ch == kKeyEnter || e.ch == '\n') return text;
+        if (e.ch == kKeyEscape && field.escapeLeaves) return std::nullopt;
+        if (e.ch == kKeyBackspace || e.ch == 127) {
+            if (!text.empty()) text.pop_back();
+        } else if (e.ch >= 32 && e.ch < 256 && e.ch != 127 && text.size() < field.maxChars) {
+            text.push_back(static_cast<char>(e.ch));
+        } else {
+            continue;
+        }
+        show();
+    }
+}
+
 char readChoice(Screen& s, std::string_view keys, char onFailure) {
     for (;;) {
         int c = readChar(s);
