@@ -27,6 +27,10 @@ bool rotateBackups(const std::string& folder, const std::string& database) {
     for (int g = 1; stem && g <= kBackupGenerations; ++g)
         if (backupName(*stem, g) == database) stem.reset();
     if (!stem) return false;
+    // Shifting a file that equals its newest generation would only push an
+    // older state out.
+    std::optional<std::string> file = readWholeFile(folderPath(folder, database));
+    if (file && file == readWholeFile(folderPath(folder, backupName(*stem, 1)))) return true;
     for (int g = kBackupGenerations; g >= 1; --g) {
         std::string from = folderPath(folder, g == 1 ? database : backupName(*stem, g - 1));
         if (!canOpenForReading(from)) continue;

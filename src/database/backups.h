@@ -19,11 +19,12 @@ std::optional<std::string> backupStem(std::string_view databaseName);
 std::string backupName(const std::string& stem, int generation);
 
 // Shifts .004 to .005 down to .001 to .002, then copies the database file to
-// .001, all in the working folder. A generation whose source is missing is
-// skipped and leaves its target as it was; every copy replaces its target
-// only when complete. False, with no copies, for a name without "." or named
-// like one of its own generations; false too when a copy fails, which ends
-// the shift there, so no generation is overwritten before it was passed on.
+// .001, all in the working folder. Nothing moves when the file equals .001
+// already. A generation whose source is missing is skipped and leaves its
+// target as it was; every copy replaces its target only when complete (in
+// a folder that takes no new file an existing one is rewritten). False, with no copies, for a name
+// without "." or named like one of its own generations; false too when a copy fails, which ends the
+// shift there, so no generation is overwritten before it was passed on.
 bool rotateBackups(const std::string& folder, const std::string& databaseName);
 
 }  // namespace hv

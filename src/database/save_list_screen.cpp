@@ -3,8 +3,6 @@
 #include "app.h"
 #include "console/prompts.h"
 #include "console/sort_list.h"
-#include "database/backups.h"
-#include "database/column_files.h"
 #include "database/configuration_screen.h"
 #include "database/save_list.h"
 #include "database/text_files.h"
@@ -15,6 +13,10 @@ namespace {
 
 // The longest new file name accepted, without its ".txt".
 constexpr size_t kNewNameMax = 8;
+// The file name's answer runs from behind "Filename " to the dialog's frame.
+constexpr int kNameFieldWidth = 29;
+// The width the dialog clears for its texts below the file name.
+constexpr size_t kDialogTextWidth = 27;
 // Text fits in the message box from column 26 to the frame at column 60.
 constexpr size_t kMessageLineMax = 33;
 
@@ -22,26 +24,21 @@ enum class SaveOutcome { Declined, Saved, NotSaved };
 
 // Shown in the message box's look, on two lines, since a file name does not
 // fit behind the words.
-void showNotSaved(App& app) {
+void showNotSaved(App& app, const std::string& reason) {
     Screen& s = app.screen;
     std::string name = app.settings.songDatabase;
     if (name.size() > kMessageLineMax)
         name = "..." + name.substr(name.size() - kMessageLineMax + 3);
-    app.messageText = "List NOT saved: cannot write " + name;
+    app.messageText = reason + " " + name;
     SavedRegion saved = openDialog(s, kMessageBox);
     moveCursor(s, 10, 26);
-    putText(s, "List NOT saved: cannot write");
+    putText(s, reason);
     moveCursor(s, 11, 26);
     putText(s, name);
     moveCursor(s, 14, 30);
     putText(s, "Press any key");
     readChar(s);
     closeDialog(s, saved);
-}
-
-void rotateBackupsOrSay(App& app) {
-    if (!rotateBackups(app.env.workingFolder, app.settings.songDatabase))
-        showMessage(app, "Could not make Backup ");
 }
 
 void sortOnRanking(App& app) {
@@ -60,11 +57,15 @@ bool askNewFileName(App& app) {
         putText(s, "Filename                   ");
         for (int row : {13, 15, 17}) {
             moveCursor(s, row, 22);
-            putText(s, std::string(27, ' '));
+            putText(s, std::string(kDialogTextWidth, ' '));
         }
         moveCursor(s, 11, 22);
         putText(s, "Filename ");
-        std::string name = readLine(s, kSettingTextMax);
+        std::string name =
+            readField(s, LineField{kSettingTextMax, kNameFieldWidth, false}).value_or("");
+        // A refusal stands only until the next answer.
+        moveCursor(s, 14, 22);
+        putText(s, std::string(kDialogTextWidth, ' '));
         if (name.empty()) name = "test";
         if (name.size() > kNewNameMax || name.find('.') != std::string::npos) {
             moveCursor(s, 14, 22);
@@ -112,8 +113,6 @@ SaveOutcome runSaveDialog(App& app, const char* choices, char leaveKey, SavedReg
         return SaveOutcome::NotSaved;
     }
     saveSettings(app);
-    // Without "band.txt" the next start imports the saved file again.
-    discardColumnFiles(app.env.workingFolder);
     app.songs.changeCount = 0;
     return SaveOutcome::Saved;
 }
@@ -121,16 +120,25 @@ SaveOutcome runSaveDialog(App& app, const char* choices, char leaveKey, SavedReg
 }  // namespace
 
 bool writeSongList(App& app) {
-    if (writeSongList(app.env.workingFolder, app.settings.songDatabase, app.songs,
-                      app.settings.chartYear))
-        return true;
-    showNotSaved(app);
-    return false;
+    // A table that does not hold the file's songs would replace them all.
+    if (!app.listLoaded && fileExists(app.path(app.settings.songDatabase))) {
+        showNotSaved(app, "List NOT saved: not read from");
+        return false;
+    }
+    SaveResult result = writeSongList(app.env.workingFolder, app.settings.songDatabase, app.songs,
+                                      app.settings.chartYear);
+    if (result.backupMissing) showMessage(app, "Could not make Backup ");
+    if (!result.written) {
+        showNotSaved(app, "List NOT saved: cannot write");
+        return false;
+    }
+    if (result.inPlace) showMessage(app, "Saved in place, not atomically ");
+    app.listLoaded = true;
+    return true;
 }
 
 void saveList(App& app) {
     sortOnRanking(app);
-    if (app.songs.changeCount != 0) rotateBackupsOrSay(app);
     SavedRegion saved;
     runSaveDialog(app, "(Y)es  (N)ew File  (Q)uit ", 'Q', saved);
     closeDialog(app.screen, saved);
@@ -140,7 +148,6 @@ void quitProgram(App& app) {
     Screen& s = app.screen;
     if (app.songs.changeCount != 0) {
         sortOnRanking(app);
-        rotateBackupsOrSay(app);
         SavedRegion saved;
         SaveOutcome outcome = runSaveDialog(app, "(Y)es  (N)ew File  (E)xit ", 'E', saved);
         closeDialog(s, saved);

@@ -8,13 +8,12 @@ namespace hv {
 
 struct App;
 
-// Writes the list to the database file, replacing it only once the new one is
-// complete. False, after telling the user, when it cannot be written; the old
-// file is then left as it was.
+// Writes the list to the database file, with a backup generation of the bytes
+// it replaces. False, after telling the user, when it cannot be written or the
+// table never held the file's songs; the old file is then left as it was.
 bool writeSongList(App& app);
 
-// F4: sorts on Ranking, rotates the backups when there are changes, and asks
-// whether to save, under the same or a new name.
+// F4: sorts on Ranking and asks whether to save, under the same or a new name.
 void saveList(App& app);
 
 // Q: with changes, the same question with (E)xit; then ends the program. When

@@ -1,7 +1,8 @@
 // Reading and writing the program's text files. Lines may end with LF or
 // CR LF (lists made on Windows); both read as one line end. Files are
 // written with LF, and always whole: a new file replaces the old one only
-// once it is complete.
+// once it is complete (only a folder that takes no new file makes the save
+// rewrite a file in place).
 #pragma once
 
 #include <cstdio>
@@ -15,9 +16,14 @@ namespace hv {
 // name is kept as it is.
 std::string folderPath(const std::string& folder, const std::string& name);
 
+// Whether a CR before the LF is part of the line end (the usual reading) or
+// one of the line's own characters (lines of a known width, where the width
+// tells a CR LF file apart).
+enum class LineEnds { CrLfOrLf, LfOnly };
+
 class LineReader {
   public:
-    explicit LineReader(const std::string& path);
+    explicit LineReader(const std::string& path, LineEnds ends = LineEnds::CrLfOrLf);
     ~LineReader();
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
@@ -35,6 +41,7 @@ class LineReader {
 
   private:
     FILE* file_ = nullptr;
+    bool keepCarriageReturns_ = false;
 };
 
 // True when the path names a regular file that can be opened for reading.
@@ -48,9 +55,40 @@ std::optional<std::string> readWholeFile(const std::string& path);
 // the target untouched, when anything fails.
 bool writeFileAtomically(const std::string& path, std::string_view content);
 
+// A new file written and flushed beside the file it is to replace (the file
+// a link names), waiting to be renamed over it; removed again unless it was.
+class StagedFile {
+  public:
+    StagedFile(const std::string& path, std::string_view content);
+    ~StagedFile();
+    StagedFile(const StagedFile&) = delete;
+    StagedFile& operator=(const StagedFile&) = delete;
+
+    bool ready() const { return !temp_.empty(); }
+    // The folder takes no new file (no write permission, a read-only file
+    // system); an existing file in it may still be rewritten in place.
+    bool folderRefused() const { return folderRefused_; }
+    // Renames the new file over the target. With syncFolder the folder is
+    // flushed too, so that a power cut cannot bring the old file back.
+    bool replaceTarget(bool syncFolder);
+
+  private:
+    std::string target_;
+    std::string temp_;
+    bool folderRefused_ = false;
+};
+
+// Rewrites an existing file where it stands, for a folder that takes no new
+// file. Not atomic: a failure may leave the file part old, part new. False
+// when the file cannot be opened for writing or the write fails.
+bool rewriteFileInPlace(const std::string& path, std::string_view content);
+// Whether rewriteFileInPlace could open the file; nothing is changed.
+bool canRewriteInPlace(const std::string& path);
+
 // Copies a file byte for byte, replacing the target. False when the source
 // cannot be read or the target cannot be written (the target is then left
-// as it was).
+// as it was). In a folder that takes no new file an existing target is
+// rewritten in place.
 bool copyFileBytes(const std::string& from, const std::string& to);
 
 }  // namespace hv

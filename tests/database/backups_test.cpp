@@ -35,13 +35,18 @@ TEST(Backups, NoShiftThatWouldOverwriteAGeneration) {
     f.writeFile("chart.002", "the list");
     f.writeFile("chart.001", "g1");
     EXPECT_FALSE(rotateBackups(f.folder, "chart.002"));
+    // A file that equals its newest generation pushes no older one out.
+    for (auto [name, text] : {std::pair{"same.txt", "x"}, {"same.001", "x"}, {"same.002", "g2"}})
+        f.writeFile(name, text);
+    EXPECT_TRUE(rotateBackups(f.folder, "same.txt"));
     // .002 cannot be replaced: the shift stops before .001 is overwritten.
     f.writeFile("mysongs.txt", "list");
     f.writeFile("mysongs.001", "g1");
     std::filesystem::create_directory(f.folder + "mysongs.002");
     EXPECT_FALSE(rotateBackups(f.folder, "mysongs.txt"));
-    EXPECT_EQ(test::filesOf(f, {"chart.002", "chart.001", "chart.003", "mysongs.001"}),
-              (test::Texts{"the list", "g1", "(none)", "g1"}));
+    EXPECT_EQ(test::filesOf(f, {"chart.002", "chart.001", "chart.003", "mysongs.001", "same.002",
+                                "same.003"}),
+              (test::Texts{"the list", "g1", "(none)", "g1", "g2", "(none)"}));
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ TEST(SaveList, AReadOnlyFileIsNotReplaced) {
     for (auto [name, allowed] :
          {std::pair{"free.txt", true}, {"locked.txt", false}, {"new.txt", true}}) {
         EXPECT_EQ(mayReplaceFile(f.folder + name), allowed) << name;
-        EXPECT_EQ(writeSongList(f.folder, name, threeSongs(), 2026), allowed) << name;
+        EXPECT_EQ(writeSongList(f.folder, name, threeSongs(), 2026).written, allowed) << name;
         EXPECT_EQ(f.readFile(name), allowed ? kThreeSongsFile : "old\n") << name;
     }
 }
@@ -54,7 +54,7 @@ TEST(SaveList, ALinkIsFollowedAndThePermissionsKept) {
     f.writeFile("real/list.txt", "old list\n");
     fs::permissions(f.folder + "real/list.txt", private_);
     fs::create_symlink("real/list.txt", f.folder + "link.txt");
-    ASSERT_TRUE(writeSongList(f.folder, "link.txt", threeSongs(), 2026));
+    ASSERT_TRUE(writeSongList(f.folder, "link.txt", threeSongs(), 2026).written);
     EXPECT_TRUE(fs::is_symlink(f.folder + "link.txt"));
     EXPECT_EQ(f.readFile("real/list.txt"), kThreeSongsFile);
     EXPECT_EQ(fs::status(f.folder + "real/list.txt").permissions(), private_);
@@ -71,12 +71,30 @@ TEST(SaveList, AFullDiskLeavesTheOldFileAndNoHalfWrittenOne) {
     auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small{4096, old.rlim_max};
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    bool written = writeSongList(f.folder, "mysongs.txt", t, 2026);
+    bool written = writeSongList(f.folder, "mysongs.txt", t, 2026).written;
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_FALSE(written);
     EXPECT_EQ(f.readFile("mysongs.txt"), "old list\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(f.folder), fs::directory_iterator()), 1);
+}
+
+TEST(SaveList, BandTxtGoesBeforeTheNewListTakesItsPlace) {
+    // What a crash after each step would leave: never column files beside a
+    // list they do not belong to.
+    test::TempFolder f;
+    f.writeFile("mysongs.txt", "old\n");
+    f.writeFile("band.txt", "columns\n");
+    std::vector<test::Texts> seen;
+    auto files = [&](SaveStep) {
+        seen.push_back(test::filesOf(f, {"mysongs.txt", "mysongs.001", "band.txt"}));
+    };
+    ASSERT_TRUE(writeSongList(f.folder, "mysongs.txt", threeSongs(), 2026, files).written);
+    files({});
+    EXPECT_EQ(seen, (std::vector<test::Texts>{{"old\n", "(none)", "columns\n"},
+                                              {"old\n", "old\n", "columns\n"},
+                                              {"old\n", "old\n", "(none)"},
+                                              {kThreeSongsFile, "old\n", "(none)"}}));
 }
 
 TEST(SaveList, ReadSaveReadKeepsEveryField) {
@@ -111,7 +129,7 @@ TEST(SaveList, ReadSaveReadKeepsEveryField) {
             return table;
         };
         const SongTable first = read();
-        ASSERT_TRUE(writeSongList(f.folder, "mysongs.txt", first, 2026));
+        ASSERT_TRUE(writeSongList(f.folder, "mysongs.txt", first, 2026).written);
         const SongTable second = read();
         ASSERT_EQ(second.count, first.count) << round;
         for (int r = 0; r < first.count; ++r)
