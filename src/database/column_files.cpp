@@ -37,7 +37,7 @@ std::array<std::string, 7> formatColumnFiles(const std::vector<Song>& songs) {
 }
 
 bool writeColumnFiles(const std::string& folder, const std::vector<Song>& songs,
-                      std::string& failedFile) {
+                      std::string& failedFile, const AfterFileWritten& afterWrite) {
     std::array<std::string, 7> contents = formatColumnFiles(songs);
     discardColumnFiles(folder);
     for (size_t i = contents.size(); i-- > 0;) {
@@ -46,6 +46,7 @@ bool writeColumnFiles(const std::string& folder, const std::vector<Song>& songs,
             discardColumnFiles(folder);
             return false;
         }
+        if (afterWrite) afterWrite(kColumnFileNames[i]);
     }
     return true;
 }
@@ -58,9 +59,12 @@ bool loadTable(const std::string& folder, SongTable& table, LinkTables& links) {
     for (Song& row : table.rows) row.year = 0;
     table.count = 0;
 
+    // A name may end in a CR of its own, so the line ends are taken apart
+    // here: the artist's fixed width tells a line written with CR LF.
     std::array<std::unique_ptr<LineReader>, 7> files;
     for (size_t i = 0; i < files.size(); ++i) {
-        files[i] = std::make_unique<LineReader>(folderPath(folder, kColumnFileNames[i]));
+        files[i] =
+            std::make_unique<LineReader>(folderPath(folder, kColumnFileNames[i]), LineEnds::LfOnly);
         if (!files[i]->isOpen()) return false;
     }
 
@@ -69,6 +73,11 @@ bool loadTable(const std::string& folder, SongTable& table, LinkTables& links) {
         bool complete = true;
         for (size_t i = 0; i < files.size() && complete; ++i) complete = files[i]->next(line[i]);
         if (!complete) break;
+        if (line[0].size() == kNameWidth + 1 && line[0].back() == '\r') {
+            for (size_t text : {0, 1, 5}) {
+                if (!line[text].empty() && line[text].back() == '\r') line[text].pop_back();
+            }
+        }
         Song& s = table.rows[table.count];
         s = Song{};
         s.artist = fitName(line[0]);

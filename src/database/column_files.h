@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,12 +20,16 @@ constexpr std::array<const char*, 7> kColumnFileNames = {
 // kColumnFileNames. "rating.txt" holds the list position, not the place.
 std::array<std::string, 7> formatColumnFiles(const std::vector<Song>& songs);
 
+// Called with each file's name once it is written (tests stop there, as a
+// crash would).
+using AfterFileWritten = std::function<void(const std::string& file)>;
+
 // Writes the seven files whole. "band.txt" goes first and comes back last,
 // so that a set left incomplete by a failure is never loaded: the next start
 // imports instead. False, with the name of the file that failed, when one
 // could not be written.
 bool writeColumnFiles(const std::string& folder, const std::vector<Song>& songs,
-                      std::string& failedFile);
+                      std::string& failedFile, const AfterFileWritten& afterWrite = {});
 
 // Removes "band.txt", so that the next start imports the song database file
 // instead of loading column files that no longer match it.

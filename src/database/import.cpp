@@ -2,29 +2,35 @@
 
 #include <unordered_set>
 
-#include "database/column_files.h"
 #include "database/side_files.h"
 
 namespace hv {
 
 StoredList storeImportedList(const std::string& folder, SongFileContents& list, Settings& settings,
-                             SongTable& table) {
+                             SongTable& table, OnWriteFailure onFailure,
+                             const AfterFileWritten& afterWrite) {
     StoredList result;
-    if (!writeColumnFiles(folder, list.songs, result.failedFile)) return result;
+    // Old column files must not outlive settings that name another list.
+    discardColumnFiles(folder);
     Settings updated = settings;
     if (list.hasHeader) updated.chartYear = list.chartYear;
     if (!writeSettings(folder, updated)) {
-        // The column files now hold the new list; without "band.txt" the
-        // next start imports the list the old settings name instead.
-        discardColumnFiles(folder);
         result.failedFile = kSettingsFile;
-        return result;
+    } else {
+        if (afterWrite) afterWrite(kSettingsFile);
+        if (!writeColumnFiles(folder, list.songs, result.failedFile, afterWrite) &&
+            onFailure == OnWriteFailure::KeepOldList) {
+            // Without "band.txt" the next start imports the list these name.
+            writeSettings(folder, settings);
+        }
     }
+    result.stored = result.failedFile.empty();
+    if (!result.stored && onFailure == OnWriteFailure::KeepOldList) return result;
     settings = updated;
     replaceTable(table, list.songs);
+    result.tableReplaced = true;
     result.bands = countBands(table);
     applyCountryFile(folder, table);
-    result.stored = true;
     return result;
 }
 

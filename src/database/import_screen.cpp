@@ -14,30 +14,60 @@ constexpr Rect kFilePromptBox = kWideBox;
 constexpr Rect kLimitPromptBox = kMessageBox;
 constexpr const char* kDefaultImportFile = "2006.txt";
 
+// The answers are echoed from behind their question to the frame.
+constexpr int kFileAnswerWidth = kFilePromptBox.right - 35;
+constexpr int kLimitAnswerWidth = kLimitPromptBox.right - 52;
+// The error line of the file prompt, from column 20 to the frame.
+constexpr size_t kFileErrorWidth = kFilePromptBox.right - 20;
+
 // The previous place and duration of the last song read, as the year lists
 // of 2004 to 2006 show them while importing.
-void showLastSongRead(Screen& s, const SongFileContents& list, SongLayout layout) {
-    if (list.songs.empty() || !layoutShowsPreviousPlace(layout)) return;
+void showLastSongRead(Screen& s, const SongFileContents& list) {
+    if (list.songs.empty() || !layoutShowsPreviousPlace(list.layout)) return;
     const Song& last = list.songs.back();
     moveCursor(s, 9, 10);
     eraseToEndOfLine(s);
     printText(s, "%d", last.prevRank);
-    if (!layoutShowsDuration(layout)) return;
+    if (!layoutShowsDuration(list.layout)) return;
     moveCursor(s, 10, 10);
     eraseToEndOfLine(s);
     printText(s, "%s", last.duration.c_str());
 }
 
+// An import replaces the whole list; unsaved changes go with it only when
+// the user says so.
+bool mayDropChanges(App& app) {
+    if (app.songs.changeCount == 0) return true;
+    Screen& s = app.screen;
+    SavedRegion saved = openDialog(s, kWideBox);
+    putTextAt(s, 10, 17, "Changes not saved. Import anyway ? (Y)es (N)o ");
+    char key = readChoice(s, "YN\x1b", 'N');
+    closeDialog(s, saved);
+    return key == 'Y';
+}
+
+// "File %s nor %s present... " with the name cut from the front when the
+// line would run past the frame.
+std::string notPresentLine(const std::string& name) {
+    const size_t fixed = std::string("File  nor .txt present... ").size();
+    const size_t room = (kFileErrorWidth - fixed) / 2;
+    std::string shown = name.size() <= room ? name : "..." + name.substr(name.size() - room + 3);
+    return "File " + shown + " nor " + shown + ".txt present... ";
+}
+
 // Asks until the answer, or the answer with ".txt", names a readable file.
-std::string askFileToImport(App& app) {
+// Nothing when the user leaves with Escape.
+std::optional<std::string> askFileToImport(App& app) {
     Screen& s = app.screen;
     SavedRegion saved = openDialog(s, kFilePromptBox);
-    std::string accepted;
+    std::optional<std::string> accepted;
     for (;;) {
         putTextAt(s, 8, 20, std::string(29, ' '));
         putTextAt(s, 8, 20, "File to Import ");
-        std::string name = readLine(s, kSettingTextMax);
-        if (name.empty()) name = kDefaultImportFile;
+        std::optional<std::string> answer =
+            readField(s, LineField{kSettingTextMax, kFileAnswerWidth, true});
+        if (!answer) break;
+        std::string name = answer->empty() ? kDefaultImportFile : *answer;
         if (canOpenForReading(app.path(name))) {
             accepted = name;
             break;
@@ -48,25 +78,29 @@ std::string askFileToImport(App& app) {
             accepted = withExtension;
             break;
         }
-        putTextAt(s, 11, 20, std::string(42, ' '));
-        moveCursor(s, 11, 20);
-        printText(s, "File %s nor %s present... ", name.c_str(), withExtension.c_str());
+        putTextAt(s, 11, 20, std::string(kFileErrorWidth, ' '));
+        putTextAt(s, 11, 20, notPresentLine(name));
     }
     closeDialog(s, saved);
     return accepted;
 }
 
 // Asks until the answer is empty (the default limit) or a number from 1 to
-// the table's capacity.
-int askImportLimit(App& app) {
+// the table's capacity. Nothing when the user leaves with Escape.
+std::optional<int> askImportLimit(App& app) {
     Screen& s = app.screen;
     SavedRegion saved = openDialog(s, kLimitPromptBox);
-    int limit = kDefaultImportLimit;
+    std::optional<int> limit;
     for (;;) {
         putTextAt(s, 10, 22, "Type Max. No. Songs to Import ");
-        std::string answer = readLine(s, kMessageTextMax);
-        if (answer.empty()) break;
-        int number = readNumber(answer);
+        std::optional<std::string> answer =
+            readField(s, LineField{kMessageTextMax, kLimitAnswerWidth, true});
+        if (!answer) break;
+        if (answer->empty()) {
+            limit = kDefaultImportLimit;
+            break;
+        }
+        int number = readNumber(*answer);
         if (number >= 1 && number <= kSongCapacity) {
             limit = number;
             break;
@@ -77,9 +111,26 @@ int askImportLimit(App& app) {
     return limit;
 }
 
+// A cut list is said with a key press before the totals.
+void showSongsLeftOut(App& app, const SongFileContents& list) {
+    Screen& s = app.screen;
+    if (list.reachedMaximum) {
+        moveCursor(s, 20, 10);
+        printText(s, "Maximum reached of %d Songs.", kSongCapacity);
+        putTextAt(s, 21, 10, "Rest discarded.... Press a Key.");
+        readChar(s);
+    } else if (list.leftOut > 0) {
+        moveCursor(s, 20, 10);
+        printText(s, "%d songs of the file were not imported (limit %d)", list.leftOut,
+                  app.importLimit);
+        putTextAt(s, 21, 10, "Press a Key...");
+        readChar(s);
+    }
+}
+
 }  // namespace
 
-bool importDatabase(App& app, ImportCaller caller) {
+ImportResult importDatabase(App& app, ImportCaller caller) {
     Screen& s = app.screen;
     moveCursor(s, 0, 0);
     eraseToEndOfScreen(s);
@@ -96,23 +147,20 @@ bool importDatabase(App& app, ImportCaller caller) {
         // Without its list the program cannot start; from the list the user
         // simply keeps the songs already loaded.
         if (caller == ImportCaller::StartUp) endProgram(0);
-        return false;
+        return ImportResult::FileMissing;
     }
 
-    showLastSongRead(s, list, songLayoutFor(name));
-    if (list.reachedMaximum) {
-        moveCursor(s, 20, 10);
-        printText(s, "Maximum reached of %d Songs.", kSongCapacity);
-        putTextAt(s, 21, 10, "Rest discarded.... Press a Key.");
-        readChar(s);
-    }
+    showLastSongRead(s, list);
+    showSongsLeftOut(app, list);
 
-    // Nothing in memory changes until the column files and the settings are
-    // safely written, so a failure leaves the list as it was.
-    StoredList stored = storeImportedList(app.env.workingFolder, list, app.settings, app.songs);
+    const OnWriteFailure onFailure =
+        caller == ImportCaller::StartUp ? OnWriteFailure::TakeNewList : OnWriteFailure::KeepOldList;
+    StoredList stored =
+        storeImportedList(app.env.workingFolder, list, app.settings, app.songs, onFailure);
+    if (stored.tableReplaced) app.listLoaded = true;
     if (!stored.stored) {
         showMessage(app, "Could not write " + stored.failedFile + " ");
-        return false;
+        return ImportResult::WriteFailed;
     }
 
     moveCursor(s, 10, 10);
@@ -121,19 +169,26 @@ bool importDatabase(App& app, ImportCaller caller) {
     printText(s, "Imported %4d Bands", stored.bands);
     putTextAt(s, 13, 10, "Press a Key...");
     readChar(s);
-    return true;
+    return ImportResult::Imported;
 }
 
 void importWithFilePrompt(App& app) {
+    if (!mayDropChanges(app)) return;
+    std::optional<std::string> name = askFileToImport(app);
+    if (!name) return;
     const std::string previous = app.settings.songDatabase;
-    app.settings.songDatabase = askFileToImport(app);
+    app.settings.songDatabase = *name;
     // A name whose import failed would have the next save write the old
     // list under it.
-    if (!importDatabase(app, ImportCaller::Menu)) app.settings.songDatabase = previous;
+    if (importDatabase(app, ImportCaller::Menu) != ImportResult::Imported)
+        app.settings.songDatabase = previous;
 }
 
 void importWithLimitPrompt(App& app) {
-    app.importLimit = askImportLimit(app);
+    if (!mayDropChanges(app)) return;
+    std::optional<int> limit = askImportLimit(app);
+    if (!limit) return;
+    app.importLimit = *limit;
     importDatabase(app, ImportCaller::Menu);
 }
 

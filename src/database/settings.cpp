@@ -43,7 +43,9 @@ bool parseSettings(const std::string& text, Settings& out) {
         size_t end = text.find('\n', start);
         std::string line =
             text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        // A file that went through two CR LF conversions ends its lines
+        // with CR CR LF; every CR there belongs to the line end.
+        while (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(line);
         if (end == std::string::npos) break;
         start = end + 1;

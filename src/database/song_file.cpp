@@ -1,5 +1,6 @@
 #include "database/song_file.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -33,6 +34,34 @@ std::string nameAt(std::string_view line, int n) {
 
 // The row's value before the import shortens it, for songs with no time.
 constexpr const char* kNoDuration = "0:00:00";
+
+constexpr int kGenericFields = 7;
+
+int fieldCount(std::string_view line) {
+    return 1 + static_cast<int>(std::count(line.begin(), line.end(), '\t'));
+}
+
+// A duration read from a year list may hold tabs, and the save writes it as
+// it is, which gives the line more than seven fields. Read with the duration
+// running from the sixth field to the last one, such a line formats back to
+// exactly itself; no line of another origin is taken this way.
+std::optional<Song> savedLineWithTabbedDuration(std::string_view line) {
+    if (fieldCount(line) <= kGenericFields) return std::nullopt;
+    size_t durationStart = 0;
+    for (int i = 1; i < 6; ++i) durationStart = line.find('\t', durationStart) + 1;
+    size_t lastTab = line.rfind('\t');
+    Song s;
+    s.place = numberAt(line, 1);
+    s.artist = nameAt(line, 2);
+    s.song = nameAt(line, 3);
+    s.year = numberAt(line, 4);
+    s.prevRank = numberAt(line, 5);
+    s.duration = shortenDuration(line.substr(durationStart, lastTab - durationStart));
+    s.votes = readNumber(line.substr(lastTab + 1));
+    std::string formatted = formatSongLine(s);
+    if (std::string_view(formatted).substr(0, formatted.size() - 1) != line) return std::nullopt;
+    return s;
+}
 
 }  // namespace
 
@@ -76,6 +105,7 @@ Song parseSongLine(std::string_view line, SongLayout layout) {
     std::optional<std::string_view> duration;
     switch (layout) {
         case SongLayout::Generic:
+            if (std::optional<Song> saved = savedLineWithTabbedDuration(line)) return *saved;
             s.prevRank = numberAt(line, 5);
             duration = fieldAt(line, 6);
             s.votes = readNumber(fieldAt(line, 7, true).value_or(""));
@@ -118,6 +148,15 @@ std::string formatSongLine(const Song& song) {
            "\t" + numbers[2] + "\t" + song.duration + "\t" + std::to_string(song.votes) + "\n";
 }
 
+SongLayout layoutOfList(const std::vector<std::string>& songLines, std::string_view databaseName) {
+    SongLayout byName = songLayoutFor(databaseName);
+    if (byName == SongLayout::Generic || songLines.empty()) return byName;
+    for (const std::string& line : songLines) {
+        if (fieldCount(line) != kGenericFields && !savedLineWithTabbedDuration(line)) return byName;
+    }
+    return SongLayout::Generic;
+}
+
 SongFileContents readSongFile(const std::string& path, std::string_view databaseName,
                               int currentYear, int limit) {
     SongFileContents out;
@@ -129,15 +168,18 @@ SongFileContents readSongFile(const std::string& path, std::string_view database
     if (!reader.next(line, &hadLineEnd)) return out;
     out.hasHeader = true;
     out.chartYear = chartYearFromHeader(line, databaseName, currentYear);
-    SongLayout layout = songLayoutFor(databaseName);
-    while (static_cast<int>(out.songs.size()) < limit && reader.next(line, &hadLineEnd)) {
-        if (endsSongList(line, hadLineEnd)) break;
-        out.songs.push_back(parseSongLine(line, layout));
-        if (static_cast<int>(out.songs.size()) == kImportMaximum) {
-            out.reachedMaximum = true;
-            break;
-        }
-    }
+    // The whole list is read: its lines tell its layout, and the songs left
+    // out are counted.
+    std::vector<std::string> lines;
+    while (reader.next(line, &hadLineEnd) && !endsSongList(line, hadLineEnd))
+        lines.push_back(std::move(line));
+    out.layout = layoutOfList(lines, databaseName);
+    const size_t taken = std::min({lines.size(), static_cast<size_t>(std::max(limit, 0)),
+                                   static_cast<size_t>(kImportMaximum)});
+    out.songs.reserve(taken);
+    for (size_t i = 0; i < taken; ++i) out.songs.push_back(parseSongLine(lines[i], out.layout));
+    out.reachedMaximum = taken == static_cast<size_t>(kImportMaximum);
+    out.leftOut = static_cast<int>(lines.size() - taken);
     return out;
 }
 

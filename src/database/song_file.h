@@ -38,7 +38,8 @@ std::string shortenDuration(std::string_view field);
 
 // One song line read in a layout. Artist and title are held at 29
 // characters; a missing field reads as empty (prevRank 0, a new song), except
-// that a song without any duration field gets "00:00".
+// that a song without any duration field gets "00:00". A generic line that
+// the save wrote for a duration holding tabs reads back with those tabs.
 Song parseSongLine(std::string_view line, SongLayout layout);
 
 // A line of fewer than 3 characters, its line end counted, ends a song list.
@@ -48,14 +49,23 @@ bool endsSongList(const std::string& line, bool hadLineEnd);
 std::string formatSongFileHeader(int chartYear);
 std::string formatSongLine(const Song& song);
 
+// The layout a list is read in. A list this program saved reads back as it
+// was saved whatever its name: its song lines hold the generic layout's seven
+// fields (more only where a duration holds a tab), which no year layout has.
+// Any other list is read in the layout its name chooses.
+SongLayout layoutOfList(const std::vector<std::string>& songLines, std::string_view databaseName);
+
 // A whole song database file as read for an import.
 struct SongFileContents {
     bool opened = false;
     bool hasHeader = false;  // false for an empty file
     int chartYear = 0;       // set when hasHeader
+    SongLayout layout = SongLayout::Generic;
     std::vector<Song> songs;
     // The list was cut because it reached kImportMaximum songs.
     bool reachedMaximum = false;
+    // Songs of the list that were not taken (beyond the limit or the maximum).
+    int leftOut = 0;
 };
 
 // Reads the header and the songs up to the end of the list, at most `limit`

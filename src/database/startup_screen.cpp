@@ -7,7 +7,9 @@
 #include "database/column_files.h"
 #include "database/configuration_screen.h"
 #include "database/import_screen.h"
+#include "database/rescue_copy.h"
 #include "database/settings.h"
+#include "database/startup_files.h"
 #include "database/text_files.h"
 
 namespace hv {
@@ -50,6 +52,7 @@ void showTitleScreen(App& app) {
 bool loadTableAndSettings(App& app) {
     const std::string& folder = app.env.workingFolder;
     bool complete = loadTable(folder, app.songs, app.links);
+    app.listLoaded = complete;
     if (std::optional<Settings> settings = readSettings(folder)) {
         app.settings = *settings;
         return !complete;
@@ -59,17 +62,39 @@ bool loadTableAndSettings(App& app) {
     return true;
 }
 
+// Said once at the start that finds it, in the message box's look; the
+// sentence does not fit on one of its lines.
+void mentionRescueCopy(App& app) {
+    const std::string name = rescueCopyName(app.settings.songDatabase);
+    if (!rescueCopyIsNewer(app.env.workingFolder, app.settings.songDatabase)) return;
+    app.messageText = "Unsaved changes of an earlier run were kept in " + name;
+    constexpr size_t kLineMax = kMessageBox.right - 26 - 1;
+    std::string shown =
+        name.size() <= kLineMax ? name : "..." + name.substr(name.size() - kLineMax + 3);
+    Screen& s = app.screen;
+    SavedRegion saved = openDialog(s, kMessageBox);
+    putTextAt(s, 9, 26, "Unsaved changes of an earlier");
+    putTextAt(s, 10, 26, "run were kept in");
+    putTextAt(s, 11, 26, shown);
+    putTextAt(s, 14, 30, "Press any key");
+    readChar(s);
+    closeDialog(s, saved);
+}
+
 [[noreturn]] void startProgram(App& app, const std::vector<std::string>& args) {
     openScreen(app.screen);
     const std::string startOption = args.empty() ? std::string() : upperCase(args[0]);
     // Tests give the working folder and the browser themselves.
     if (app.env.workingFolder.empty()) findBrowser(app);
     if (startOption.empty() || startOption[0] != 'S') showTitleScreen(app);
+    removeLeftoverTempFiles(app.env.workingFolder);
 
     bool reload = loadTableAndSettings(app);
-    // A failed import has already said why (a file it could not write);
-    // importing again would only repeat that for ever.
-    while (reload && importDatabase(app, ImportCaller::StartUp)) reload = loadTableAndSettings(app);
+    // An import that could not write its files has said so and left the
+    // songs it read in the table; importing again would only repeat that.
+    while (reload && importDatabase(app, ImportCaller::StartUp) == ImportResult::Imported)
+        reload = loadTableAndSettings(app);
+    mentionRescueCopy(app);
 
     // The list as it was when the program started; no copy when it is missing.
     std::string database = app.path(app.settings.songDatabase);

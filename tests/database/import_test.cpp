@@ -18,7 +18,7 @@ SongFileContents readList(const test::TempFolder& f, const std::string& name) {
     return readSongFile(f.folder + name, name, 2026, kDefaultImportLimit);
 }
 
-TEST(Import, ColumnFilesAndSettingsFirstThenTheTable) {
+TEST(Import, SettingsAndColumnFilesFirstThenTheTable) {
     test::TempFolder f;
     f.writeFile("mysongs.txt", kHeader2007 +
                                    genericLine(5, "Queen", "Innuendo", 1991, 12, "0:06:31", 3) +
@@ -30,7 +30,8 @@ TEST(Import, ColumnFilesAndSettingsFirstThenTheTable) {
     SongTable table;
     table.changeCount = 4;
     table.sortOrder = kSortVotes;
-    StoredList stored = storeImportedList(f.folder, list, settings, table);
+    StoredList stored =
+        storeImportedList(f.folder, list, settings, table, OnWriteFailure::KeepOldList);
     ASSERT_TRUE(stored.stored);
     EXPECT_EQ(stored.bands, 2);
     ASSERT_EQ(table.count, 3);
@@ -56,7 +57,8 @@ TEST(Import, AFileThatCannotBeWrittenChangesNothing) {
         Settings settings = defaultSettings(2026);
         SongTable table;
         test::addSong(table, "Kept Artist", "Kept Song");
-        StoredList stored = storeImportedList(f.folder, list, settings, table);
+        StoredList stored =
+            storeImportedList(f.folder, list, settings, table, OnWriteFailure::KeepOldList);
         EXPECT_FALSE(stored.stored);
         EXPECT_EQ(stored.failedFile, blocked);
         EXPECT_EQ(std::tie(table.count, table.rows[0].artist),
@@ -69,6 +71,34 @@ TEST(Import, AFileThatCannotBeWrittenChangesNothing) {
     }
 }
 
+TEST(Import, AStopAfterAnyWriteLeavesColumnFilesOfTheListTheSettingsName) {
+    for (int stopAfter = 1; stopAfter <= 8; ++stopAfter) {
+        test::TempFolder f;
+        Settings settings = defaultSettings(2026);
+        SongTable table;
+        int written = 0;
+        for (const char* name : {"old.txt", "new.txt"}) {
+            f.writeFile(name, kHeader2007 + genericLine(1, name, "Song") + "\n");
+            settings.songDatabase = name;
+            SongFileContents list = readList(f, name);
+            try {
+                storeImportedList(f.folder, list, settings, table, OnWriteFailure::KeepOldList,
+                                  [&](const std::string&) {
+                                      if (name[0] == 'n' && ++written == stopAfter) throw 0;
+                                  });
+            } catch (int) {
+            }
+        }
+        // The next start loads these, or else imports the file the settings name.
+        std::optional<Settings> next = readSettings(f.folder);
+        SongTable loaded;
+        LinkTables links;
+        if (loadTable(f.folder, loaded, links)) {
+            EXPECT_EQ(loaded.rows[0].artist, fitName(next.value().songDatabase)) << stopAfter;
+        }
+    }
+}
+
 TEST(Import, ColumnFilesLoadBackWithPositionsForPlaces) {
     test::TempFolder f;
     std::filesystem::copy_file(test::sourcePath("tests/database/data/top2000.txt"),
@@ -78,7 +108,8 @@ TEST(Import, ColumnFilesLoadBackWithPositionsForPlaces) {
     SongFileContents list = readList(f, "top.txt");
     Settings settings = defaultSettings(2026);
     SongTable imported;
-    StoredList stored = storeImportedList(f.folder, list, settings, imported);
+    StoredList stored =
+        storeImportedList(f.folder, list, settings, imported, OnWriteFailure::KeepOldList);
     ASSERT_TRUE(stored.stored);
     EXPECT_EQ(stored.bands, 732);
     EXPECT_EQ(imported.rows[1543].artist, fitName("Herbert Gr\xf6nemeyer"));
@@ -93,11 +124,14 @@ TEST(Import, ColumnFilesLoadBackWithPositionsForPlaces) {
     EXPECT_EQ(loaded.rows[0].country, "AU");
     EXPECT_EQ(links.songs.size(), 1u);
 
-    // Column files with CR LF read the same; one missing file is no table.
-    f.writeFile("time.txt", "03:29\r\n");
+    // Column files written with CR LF read the same, and a name's own CR
+    // stays; one missing file is no table.
+    f.writeFile("band.txt", fitName("Abba") + "\r\n" + std::string(28, 'a') + "\r\r\n");
+    f.writeFile("time.txt", "03:29\r\n03:3\r\r\n");
     ASSERT_TRUE(loadTable(f.folder, loaded, links));
-    EXPECT_EQ(loaded.rows[0].duration, "03:29");
-    EXPECT_EQ(loaded.count, 1);
+    EXPECT_EQ(std::tie(loaded.count, loaded.rows[0].artist, loaded.rows[0].duration,
+                       loaded.rows[1].artist, loaded.rows[1].duration),
+              std::make_tuple(2, fitName("Abba"), "03:29", std::string(28, 'a') + "\r", "03:3\r"));
     f.removeFile("votes.txt");
     EXPECT_FALSE(loadTable(f.folder, loaded, links));
     EXPECT_EQ(loaded.count, 0);

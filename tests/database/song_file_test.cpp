@@ -73,13 +73,14 @@ TEST(SongFile, WhereAListEnds) {
     EXPECT_FALSE(read("").hasHeader);
     EXPECT_FALSE(readSongFile(f.folder + "gone.txt", "gone.txt", 2026, 10).opened);
 
-    // The limit stops silently; the table's maximum is reported.
-    for (auto [n, limit, kept] : {std::tuple{500, 100, 100u},
-                                  {10008, kSongCapacity, 10008u},
-                                  {10009, kSongCapacity, 10008u}}) {
-        SongFileContents list = read(test::numberedList(n), limit);
-        EXPECT_EQ(std::pair(list.songs.size(), list.reachedMaximum),
-                  std::pair(size_t{kept}, n > 500))
+    // The songs left out are counted to the end of the list; the table's
+    // maximum is reported apart.
+    for (auto [n, limit, kept] : {std::tuple{500, 100, 100},
+                                  {10008, kSongCapacity, 10008},
+                                  {10009, kSongCapacity, 10008}}) {
+        SongFileContents list = read(test::numberedList(n) + genericLine(n + 1, "X", "Y"), limit);
+        EXPECT_EQ(std::tuple(list.songs.size(), list.reachedMaximum, list.leftOut),
+                  std::tuple(size_t(kept), n > 500, n - kept))
             << n;
     }
 }

@@ -2,7 +2,11 @@
 
 #include <filesystem>
 
+#include "database/save_list.h"
+#include "database/save_list_screen.h"
+#include "database/song_file.h"
 #include "database/startup_screen.h"
+#include "support/song_lists.h"
 #include "support/test_app.h"
 
 namespace hv {
@@ -88,30 +92,79 @@ TEST(StartUp, MissingDatabaseOrFilesThatCannotBeWritten) {
     EXPECT_EQ(t.row(3).substr(10, 40), "Obliged file mysongs.txt not present....");
     EXPECT_EQ(t.keys.closes, 1);
 
-    // With complete column files it starts; the old copy stays.
+    // With complete column files it starts; the old copy stays, a rescue copy
+    // (newer than the missing list) is mentioned and kept, and temporary files
+    // of unfinished writes go.
     test::TestApp loaded;
     firstRun(loaded);
     loaded.removeFile("mysongs.txt");
-    loaded.writeFile("backup.txt", "kept");
-    EXPECT_EQ(start(loaded, {"s"}, "q"), 0);
-    EXPECT_EQ(std::pair(loaded.app.songs.count, loaded.readFile("backup.txt")),
-              std::pair(3, std::string("kept")));
+    for (const char* name : {"backup.txt", "mysongs.txt.save", "a.hvtmpAb12Cd", "b.hvtmp12345"})
+        loaded.writeFile(name, "kept");
+    EXPECT_EQ(start(loaded, {"s"}, " q"), 0);
+    EXPECT_EQ(
+        std::tie(loaded.app.songs.count, loaded.app.messageText),
+        std::make_tuple(3, "Unsaved changes of an earlier run were kept in mysongs.txt.save"));
+    EXPECT_EQ(
+        test::filesOf(loaded, {"backup.txt", "mysongs.txt.save", "a.hvtmpAb12Cd", "b.hvtmp12345"}),
+        (test::Texts{"kept", "kept", "(none)", "kept"}));
 
     // Unwritable settings give two messages, not an endless import; an unwritable start copy is
-    // reported.
-    for (const char* blocked : {"hitvault.ini", "backup.txt"}) {
+    // reported. Files that cannot be written keep the songs read, which F4 then saves.
+    for (const char* blocked : {"hitvault.ini", "backup.txt", "band.txt"}) {
         test::TestApp u;
         u.writeFile("mysongs.txt", kDatabase);
         std::filesystem::create_directory(u.folder + blocked);
         EXPECT_EQ(start(u, {"s"}, "  q"), 0) << blocked;
         EXPECT_EQ(u.keys.pending(), 0u) << blocked;
         EXPECT_EQ(u.app.messageText, "Could not write " + std::string(blocked) + " ");
+        EXPECT_EQ(std::pair(u.app.songs.count, u.app.listLoaded), std::pair(3, true)) << blocked;
+        if (blocked[1] != 'a') continue;
+        openScreen(u.app.screen);
+        u.keys.text("y    ");
+        saveList(u.app);
+        EXPECT_EQ(readSongFile(u.folder + "mysongs.txt", "mysongs.txt", 2026, 10).songs.size(), 3u);
     }
 
     // Running out of keys on the main list still closes the console.
+    loaded.removeFile("mysongs.txt.save");
     EXPECT_THROW(start(loaded, {"s"}, ""), ScriptExhausted);
     EXPECT_EQ(loaded.keys.closes, 2);
     EXPECT_EQ(loaded.row(3).substr(1, 12), "   1. Queen ");
+}
+
+TEST(StartUp, RoundTripsKeepWhatWasRead) {
+    // A year list with a tab in a duration and a CR as a name's 29th
+    // character, and settings with a line ending in CR CR LF.
+    const std::string list =
+        "Artist Song\n"
+        "1\tQueen\tInnuendo\t1991\t5\t6\t7\t8\t9\t10\t12\t3:5\tx\n"
+        "2\t" +
+        std::string(28, 'a') + "\rzz\tTitle\t1980\t\t\t\t\t\t\t0\t04:01\n\n";
+    Settings settings = defaultSettings(2026);
+    settings.songDatabase = "list2006.txt";
+    std::string ini = formatSettings(settings);
+    ini.insert(ini.find("\n", ini.find("base.htm")), "\r\r");
+    test::TestApp first;
+    first.writeFile("list2006.txt", list);
+    first.writeFile("hitvault.ini", ini);
+    std::vector<Song> read =
+        readSongFile(first.folder + "list2006.txt", "list2006.txt", 2026, 10).songs;
+    ASSERT_EQ(read.size(), 2u);
+
+    // Start, save as F4 does, start again.
+    EXPECT_EQ(start(first, {"s"}), 0);
+    first.writeFile("list2006.txt", formatSongList(first.app.songs, first.app.settings.chartYear));
+    first.removeFile("band.txt");
+    ASSERT_TRUE(writeSettings(first.folder, first.app.settings));
+    test::TestApp next;
+    std::filesystem::copy(first.folder, next.folder, std::filesystem::copy_options::recursive);
+    EXPECT_EQ(start(next, {"s"}), 0);
+    for (const App* app : {&first.app, &next.app}) {
+        ASSERT_EQ(app->songs.count, 2);
+        for (int r = 0; r < 2; ++r)
+            EXPECT_EQ(test::fieldsOf(app->songs.rows[r]), test::fieldsOf(read[r])) << r;
+        EXPECT_EQ(app->settings.templateMain, "base.htm");
+    }
 }
 
 }  // namespace hv
