@@ -1,5 +1,7 @@
 #include "program.h"
 
+#include <signal.h>
+
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -31,6 +33,9 @@ int guarded(Screen& s, Body body) {
     } catch (const ProgramExit& e) {
         closeScreen(s);
         return e.status;
+    } catch (const TerminalEnding& e) {
+        closeScreen(s);
+        return e.status();
     } catch (const ConsoleFailure& e) {
         return fail(s, std::string("console failure in ") + e.what());
     } catch (const std::exception& e) {
@@ -40,10 +45,25 @@ int guarded(Screen& s, Body body) {
     }
 }
 
+extern "C" void ignoreSignal(int) {}
+
+// A write beyond a file-size limit must fail (and say "not saved") instead of
+// ending the program half-way. A handler rather than SIG_IGN: started
+// programs (the browser, the sound) get the default back.
+void surviveFileSizeLimit() {
+    struct sigaction previous {};
+    if (::sigaction(SIGXFSZ, nullptr, &previous) != 0 || previous.sa_handler != SIG_DFL) return;
+    struct sigaction action {};
+    action.sa_handler = ignoreSignal;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGXFSZ, &action, nullptr);
+}
+
 }  // namespace
 
 int programMain(int argc, char** argv) {
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    surviveFileSizeLimit();
     App app;
     app.screen.backend = makeTerminalBackend();
     if (!args.empty() && args[0] == "--keys")

@@ -5,6 +5,7 @@
 #include "app.h"
 #include "console/main_commands.h"
 #include "console/terminal/screen.h"
+#include "database/rescue_copy.h"
 #include "database/text_format.h"
 
 namespace hv {
@@ -13,6 +14,8 @@ namespace {
 
 constexpr const char* kMenuLine =
     "(I)mport (Q)uit (C)ountry (A)rtist (Y)ear (D)ecade (B)and (H)TML (E)xplorer ";
+// The width that the database name's padding fills.
+constexpr size_t kDatabaseNameWidth = 12;
 
 }  // namespace
 
@@ -25,8 +28,11 @@ std::string changeCountField(int changeCount) {
 }
 
 std::string mainHeaderLine(int chartYear, const std::string& databaseName, int changeCount) {
+    // The name's field is as wide as its padding fills: a longer name is cut
+    // so that "Year" keeps its place.
+    const std::string name = databaseName.substr(0, kDatabaseNameWidth);
     return formatText("%4d  HITVAULT Statistics      (%s)%s     %s            Year  %4d", chartYear,
-                      databaseName.c_str(), databaseNamePadding(databaseName).c_str(),
+                      name.c_str(), databaseNamePadding(name).c_str(),
                       changeCountField(changeCount).c_str(), chartYear - 1);
 }
 
@@ -39,8 +45,9 @@ std::vector<MainListLine> mainListLines(const SongTable& songs, int firstShownRo
         if (isEmptyText(song.artist)) continue;
         std::string previous =
             song.prevRank == kNoPreviousPlace ? std::string() : formatText("%4d", song.prevRank);
-        lines.push_back({r, formatText("%4d. %s - %s %4d  %s", r + 1, song.artist.c_str(),
-                                       song.song.c_str(), song.year, previous.c_str())});
+        // The names are joined as they are: a NUL inside one must not end it.
+        lines.push_back({r, formatText("%4d. ", r + 1) + song.artist + " - " + song.song +
+                                formatText(" %4d  %s", song.year, previous.c_str())});
     }
     return lines;
 }
@@ -101,8 +108,8 @@ void drawMainScreen(App& app) {
     moveCursor(s, 0, 0);
     eraseToEndOfScreen(s);
     moveCursor(s, 0, 1);
-    putText(s, mainHeaderLine(app.settings.chartYear, app.settings.songDatabase,
-                              app.songs.changeCount));
+    putRowText(s, mainHeaderLine(app.settings.chartYear, app.settings.songDatabase,
+                                 app.songs.changeCount));
     moveCursor(s, 1, 7);
     printText(s, "===================                                           ==== %s", " ====");
     int j = 0;
@@ -112,7 +119,9 @@ void drawMainScreen(App& app) {
         // Erasing in the current attribute makes the highlight a bar to the
         // right edge.
         eraseToEndOfLine(s);
-        putText(s, line.text);
+        // A place of 10,000 or more, or a long year, is cut at the edge
+        // rather than wrapped into the next line.
+        putRowText(s, line.text);
         syncCursor(s);
         ++j;
     }
@@ -122,18 +131,52 @@ void drawMainScreen(App& app) {
     syncCursor(s);
 }
 
+namespace {
+
+// The run ends from the terminal's side with changes not saved: they go to
+// the rescue copy. Q on the size notice says where; true when they are kept.
+bool keepUnsavedChanges(App& app, bool tell) {
+    if (app.songs.changeCount == 0) return true;
+    const std::string& database = app.settings.songDatabase;
+    bool kept = writeRescueCopy(app.env.workingFolder, database, app.songs, app.settings.chartYear);
+    if (tell) {
+        const std::string name = rescueCopyName(database);
+        showTerminalNote(app.screen,
+                         kept ? "Unsaved changes kept in " + name
+                              : "Could not write " + name + ": enlarge the window, then save");
+        pauseScreen(app.screen, kept ? 1500 : 0);
+    }
+    return kept;
+}
+
+void runOnePass(App& app) {
+    drawMainScreen(app);
+    int key = waitKey(app.screen);
+    if (isScrollKey(key)) {
+        MainListPosition p =
+            scrollMainList({app.firstShownRow, app.highlightOffset}, app.songs.count, key);
+        app.firstShownRow = p.firstShownRow;
+        app.highlightOffset = p.highlightOffset;
+        return;
+    }
+    runCommandKey(app, key);
+}
+
+}  // namespace
+
 void runMainMenu(App& app) {
     for (;;) {
-        drawMainScreen(app);
-        int key = waitKey(app.screen);
-        if (isScrollKey(key)) {
-            MainListPosition p =
-                scrollMainList({app.firstShownRow, app.highlightOffset}, app.songs.count, key);
-            app.firstShownRow = p.firstShownRow;
-            app.highlightOffset = p.highlightOffset;
-            continue;
+        try {
+            runOnePass(app);
+        } catch (const TerminalEnding& e) {
+            // Q on the notice does not end the run when the changes could
+            // not be kept; a signal does.
+            if (!keepUnsavedChanges(app, e.signal == 0) && e.signal == 0) continue;
+            endProgram(e.status());
+        } catch (const ConsoleFailure&) {
+            keepUnsavedChanges(app, false);
+            throw;
         }
-        runCommandKey(app, key);
     }
 }
 

@@ -47,7 +47,9 @@ MainListPosition scrollMainList(MainListPosition position, int songCount, int ke
 void drawMainScreen(App& app);
 
 // The main loop: draws the screen, reads a key and runs its command, for ever.
-// The program ends only through endProgram (the quit command or a fatal error).
+// The program ends only through endProgram (the quit command or a fatal error),
+// or when the terminal ends the run (TerminalEnding, a lost console): unsaved
+// changes then go to the rescue copy first.
 [[noreturn]] void runMainMenu(App& app);
 
 }  // namespace hv

@@ -38,6 +38,9 @@ const SettingLine kLines[] = {
 constexpr int kFirstLineRow = 6;
 constexpr int kTextColumn = 10;
 constexpr int kAnswerColumn = 37;
+// The answer uses the row up to the frame, so that no end of a long old
+// value stays beside it.
+constexpr int kAnswerWidth = kConfigWindow.right - kAnswerColumn;
 constexpr int kCurrentValueRow = 20;
 // Texts stop inside the frame (column 75), so a long value cannot spill
 // over cells that the saved region does not cover.
@@ -90,9 +93,11 @@ void editSetting(Screen& screen, const SettingLine& line, int index, Settings& w
     printClipped(screen, kCurrentValueRow, shown);
     int row = kFirstLineRow + index;
     moveCursor(screen, row, kAnswerColumn);
-    putText(screen, std::string(36, ' '));
+    putText(screen, std::string(kAnswerWidth, ' '));
     moveCursor(screen, row, kAnswerColumn);
-    std::string answer = readLine(screen, kSettingTextMax);
+    // A long answer scrolls inside the cleared cells instead of running over
+    // the frame into the next row.
+    std::string answer = readField(screen, {kSettingTextMax, kAnswerWidth}).value_or("");
     if (line.kind == Kind::Text) {
         if (!answer.empty()) working.*line.text = answer;
         return;

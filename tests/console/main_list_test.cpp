@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <filesystem>
+
 #include "support/test_app.h"
 
 namespace hv {
@@ -51,6 +54,40 @@ TEST(MainList, ScrollingBounds) {
         for (int key : keys) p = scrollMainList(p, songs, key);
         EXPECT_EQ(p, to) << songs << " songs from " << from.firstShownRow << ","
                          << from.highlightOffset;
+    }
+}
+
+TEST(MainList, LongValuesAndControlBytesStayOnTheirRow) {
+    test::TestApp t;
+    t.app.settings.songDatabase = std::string(60, 'n') + ".txt";  // cut: "Year" stays
+    t.app.songs.count = kSongCapacity;
+    for (int r = 0; r < kSongCapacity; ++r) t.app.songs.rows[r].artist = fitName("Filler");
+    Song& odd = t.app.songs.rows[10000];
+    odd.artist = fitName(std::string("Nul\0and\rCR", 11));
+    odd.song = fitName("Title");
+    odd.year = odd.prevRank = 1234567890;
+    t.app.firstShownRow = 10000;
+    drawMainScreen(t.app);
+    EXPECT_EQ(t.row(0).substr(69, 4), "Year");
+    EXPECT_EQ(t.row(3),
+              " 10001. " + fitName("Nul and CR") + " - " + fitName("Title") + " 1234567890");
+    for (int row = 1; row < 24; ++row) EXPECT_EQ(t.row(row)[0], ' ') << row;  // nothing wrapped
+}
+
+// Where the rescue copy cannot be written, Q on the size notice leaves the list running.
+TEST(MainList, ChangesThatCannotBeKeptEndTheRunOnlyOnASignal) {
+    test::TestApp t;
+    t.app.songs.changeCount = 1;
+    std::filesystem::create_directory(t.folder + "mysongs.txt.save");
+    t.keys.ending(0);
+    EXPECT_THROW(runMainMenu(t.app), ScriptExhausted);
+    EXPECT_EQ(t.keys.notes.at(0),
+              "Could not write mysongs.txt.save: enlarge the window, then save");
+    t.keys.ending(SIGTERM);
+    try {
+        runMainMenu(t.app);
+    } catch (const ProgramExit& e) {
+        EXPECT_EQ(e.status, 128 + SIGTERM);
     }
 }
 

@@ -70,8 +70,16 @@ TEST(ConfigurationScreen, TextAndNumberSettings) {
     t.keys.text("9");
     EXPECT_THROW(configurationScreen(t.app), ScriptExhausted);
     EXPECT_EQ(t.row(20).substr(10, 66), std::string(65, 'y') + static_cast<char>(186));
-    EXPECT_EQ(t.row(15).substr(37, 36), std::string(36, ' '));  // the answer's place
+    EXPECT_EQ(t.row(15).substr(37, 38), std::string(38, ' '));  // the answer's place
     EXPECT_EQ(t.row(21).substr(0, 5), ".....");
+
+    // A 60-character answer scrolls inside the cleared field, short of the frame.
+    const std::string rowBelow = t.row(16);
+    t.keys.text("9").text(std::string(30, 'a') + std::string(30, 'b'));
+    EXPECT_THROW(configurationScreen(t.app), ScriptExhausted);
+    EXPECT_EQ(t.row(15).substr(37),
+              std::string(7, 'a') + std::string(30, 'b') + " " + static_cast<char>(186) + "....");
+    EXPECT_EQ(t.row(16), rowBelow);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "console/terminal/screen.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 
@@ -34,8 +35,10 @@ void putByte(Screen& s, unsigned char c) {
         return;
     }
     if (c == '\t') {
-        int next = (s.cursorCol / 8 + 1) * 8;
-        while (s.cursorCol < next && s.cursorCol < kScreenCols) putByte(s, ' ');
+        // Counted before writing: the space in the last column moves the
+        // cursor to the next row, where the tab stop would never be reached.
+        int spaces = std::min((s.cursorCol / 8 + 1) * 8, kScreenCols) - s.cursorCol;
+        for (int i = 0; i < spaces; ++i) putByte(s, ' ');
         return;
     }
     // Output below the last row is dropped rather than scrolling the screen:
@@ -124,6 +127,23 @@ void printText(Screen& s, const char* format, ...) {
 
 void putText(Screen& s, std::string_view text) {
     for (char c : text) putByte(s, static_cast<unsigned char>(c));
+}
+
+void putRowText(Screen& s, std::string_view text) {
+    syncCursor(s);
+    for (char c : text) {
+        if (s.cursorCol >= kScreenCols) break;
+        unsigned char byte = static_cast<unsigned char>(c);
+        s.cells[s.cursorRow][s.cursorCol++] =
+            Cell{byte < 32 ? static_cast<unsigned char>(' ') : byte,
+                 static_cast<unsigned char>(s.attribute), false};
+    }
+    // The cursor stays after the text, as after any output: on the next row
+    // once the row is full.
+    if (s.cursorCol >= kScreenCols) {
+        s.cursorCol = 0;
+        s.cursorRow++;
+    }
 }
 
 void putTextAt(Screen& s, int row, int col, std::string_view text) {
@@ -222,6 +242,11 @@ void pauseScreen(Screen& s, int milliseconds) {
     requireOpen(s, "pause");
     s.backend->present(s.cells, s.cursorRow, s.cursorCol);
     s.backend->pause(milliseconds);
+}
+
+void showTerminalNote(Screen& s, std::string_view text) {
+    requireOpen(s, "showTerminalNote");
+    s.backend->showNote(text);
 }
 
 SavedRegion openDialog(Screen& s, Rect r) {

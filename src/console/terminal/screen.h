@@ -53,11 +53,22 @@ class ScreenBackend {
     virtual void present(const CellGrid& cells, int cursorRow, int cursorCol) = 0;
     virtual InputEvent nextInput() = 0;
     virtual void pause(int milliseconds) = 0;
+    // A line the terminal shows with its own notice (the one about the window
+    // size) while that notice stands.
+    virtual void showNote(std::string_view) {}
 };
 
 // A console call that failed; the program ends with status 1 naming it.
 struct ConsoleFailure : std::runtime_error {
     using std::runtime_error::runtime_error;
+};
+
+// The run ends from the terminal's side, noticed while waiting for input:
+// Q on the window-size notice (signal 0), or SIGHUP, SIGTERM or SIGINT.
+// Whoever holds unsaved work keeps it before the program ends with status().
+struct TerminalEnding {
+    int signal = 0;
+    int status() const { return signal == 0 ? 0 : 128 + signal; }
 };
 
 struct Screen {
@@ -93,6 +104,10 @@ void eraseToEndOfLine(Screen& s);
 void eraseToEndOfScreen(Screen& s);
 void printText(Screen& s, const char* format, ...) __attribute__((format(printf, 2, 3)));
 void putText(Screen& s, std::string_view text);
+// Writes a text at the cursor that stays on the cursor's row: every byte is a
+// character (control bytes, a NUL or a CR among them, show as blanks) and
+// what does not fit before the right edge is cut.
+void putRowText(Screen& s, std::string_view text);
 // moveCursor then putText: most screen texts stand at a fixed place.
 void putTextAt(Screen& s, int row, int col, std::string_view text);
 int readCell(const Screen& s, int row, int col);
@@ -109,6 +124,7 @@ bool isKeyPress(const InputEvent& e);
 // The next raw input event (for line editing); shows the screen first.
 InputEvent nextInput(Screen& s);
 void pauseScreen(Screen& s, int milliseconds);
+void showTerminalNote(Screen& s, std::string_view text);
 
 // Every dialog is made the same way: save its rectangle, clear it to the
 // blank cell and frame it in style 0; restoreRegion brings back what was under.

@@ -32,46 +32,52 @@ ScriptedBackend& ScriptedBackend::key(int vk) {
     if (vk >= 'A' && vk <= 'Z') e.ch = vk - 'A' + 'a';
     if (vk >= '0' && vk <= '9') e.ch = vk;
     if (vk == kKeyEnter || vk == kKeyBackspace || vk == kKeyEscape || vk == kKeySpace) e.ch = vk;
-    queue_.push_back(e);
+    queue_.push_back({e});
     return *this;
 }
 
 ScriptedBackend& ScriptedBackend::text(std::string_view chars) {
     for (char c : chars) {
         unsigned char u = static_cast<unsigned char>(c);
-        if (c >= 'A' && c <= 'Z') queue_.push_back(InputEvent{kKeyShift, -1, false});
+        if (c >= 'A' && c <= 'Z') queue_.push_back({InputEvent{kKeyShift, -1, false}});
         queue_.push_back(
-            InputEvent{keyCodeOfChar(u), c == '\n' ? static_cast<int>(kKeyEnter) : u, false});
+            {InputEvent{keyCodeOfChar(u), c == '\n' ? static_cast<int>(kKeyEnter) : u, false}});
     }
     return *this;
 }
 
 ScriptedBackend& ScriptedBackend::line(std::string_view chars) {
     text(chars);
-    queue_.push_back(InputEvent{kKeyEnter, kKeyEnter, false});
+    queue_.push_back({InputEvent{kKeyEnter, kKeyEnter, false}});
     return *this;
 }
 
 ScriptedBackend& ScriptedBackend::nonKeyEvent() {
-    queue_.push_back(InputEvent{0, -1, false});
+    queue_.push_back({InputEvent{0, -1, false}});
     return *this;
 }
 
 ScriptedBackend& ScriptedBackend::failedRead() {
-    queue_.push_back(InputEvent{0, -1, true});
+    queue_.push_back({InputEvent{0, -1, true}});
     return *this;
 }
 
 ScriptedBackend& ScriptedBackend::event(InputEvent e) {
-    queue_.push_back(e);
+    queue_.push_back({e});
+    return *this;
+}
+
+ScriptedBackend& ScriptedBackend::ending(int signal) {
+    queue_.push_back({InputEvent{}, signal});
     return *this;
 }
 
 InputEvent ScriptedBackend::nextInput() {
     if (queue_.empty()) throw ScriptExhausted();
-    InputEvent e = queue_.front();
+    Scripted next = queue_.front();
     queue_.pop_front();
-    return e;
+    if (next.endingSignal >= 0) throw TerminalEnding{next.endingSignal};
+    return next.event;
 }
 
 }  // namespace hv

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -30,20 +31,29 @@ class ScriptedBackend : public ScreenBackend {
     ScriptedBackend& nonKeyEvent();
     ScriptedBackend& failedRead();
     ScriptedBackend& event(InputEvent e);
+    // The terminal ends the run here (TerminalEnding with this signal; 0 is Q
+    // on the window-size notice).
+    ScriptedBackend& ending(int signal);
 
     size_t pending() const { return queue_.size(); }
     int opens = 0;
     int closes = 0;
     std::vector<int> pauses;
+    std::vector<std::string> notes;
 
     void open() override { ++opens; }
     void close() override { ++closes; }
     void present(const CellGrid&, int, int) override {}
     InputEvent nextInput() override;
     void pause(int milliseconds) override { pauses.push_back(milliseconds); }
+    void showNote(std::string_view text) override { notes.emplace_back(text); }
 
   private:
-    std::deque<InputEvent> queue_;
+    struct Scripted {
+        InputEvent event;
+        int endingSignal = -1;  // >= 0: throw TerminalEnding instead
+    };
+    std::deque<Scripted> queue_;
 };
 
 // The key code a typed character arrives with.

@@ -4,72 +4,26 @@
 #define NCURSES_NOMACROS 1
 #include <curses.h>
 #include <langinfo.h>
-#include <signal.h>
+#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
+#include <cerrno>
 #include <chrono>
 #include <clocale>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <thread>
 
 #include "console/terminal/glyphs.h"
+#include "console/terminal/terminal_signals.h"
 
 namespace hv {
 
 namespace {
-
-// What the signal handler needs to give the terminal back without calling
-// into the terminal library (which is not safe inside a handler): the tty
-// settings from before the program, and the escape sequences that leave the
-// full-screen mode, prepared while the screen is opened.
-struct SignalRestore {
-    volatile sig_atomic_t active = 0;
-    termios shellMode{};
-    char sequence[512]{};
-    size_t sequenceLength = 0;
-};
-SignalRestore gRestore;
-
-constexpr int kHandledSignals[] = {SIGTERM, SIGHUP, SIGINT};
-// A crash must not leave the terminal raw either; after the terminal is back
-// the signal takes its previous course (a core dump, a sanitizer's report).
-constexpr int kFatalSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
-struct sigaction gPreviousFatal[std::size(kFatalSignals)];
-
-void restoreTerminal() {
-    if (!gRestore.active) return;
-    gRestore.active = 0;
-    size_t done = 0;
-    while (done < gRestore.sequenceLength) {
-        ssize_t n =
-            ::write(STDOUT_FILENO, gRestore.sequence + done, gRestore.sequenceLength - done);
-        if (n <= 0) break;
-        done += static_cast<size_t>(n);
-    }
-    ::tcsetattr(STDIN_FILENO, TCSADRAIN, &gRestore.shellMode);
-}
-
-extern "C" void restoreTerminalAndExit(int signalNumber) {
-    restoreTerminal();
-    ::_exit(128 + signalNumber);
-}
-
-// Returning re-runs the faulting instruction (or lets abort() raise again),
-// which now meets the previous handler.
-extern "C" void restoreTerminalOnCrash(int signalNumber, siginfo_t* info, void*) {
-    restoreTerminal();
-    for (size_t i = 0; i < std::size(kFatalSignals); ++i)
-        if (kFatalSignals[i] == signalNumber)
-            ::sigaction(signalNumber, &gPreviousFatal[i], nullptr);
-    // A signal sent with kill() has no instruction to re-run: without raising
-    // it again the program would go on drawing on a terminal it gave back.
-    if (info && info->si_code <= 0) ::raise(signalNumber);
-}
 
 void appendCapability(const char* name, std::string& out) {
     char* value = tigetstr(name);
@@ -78,7 +32,7 @@ void appendCapability(const char* name, std::string& out) {
 
 // The same steps endwin takes: normal attributes, cursor to the bottom line,
 // cursor visible, keypad transmit off, leave the alternate screen.
-void prepareSignalRestore() {
+std::string leaveSequence() {
     std::string seq;
     appendCapability("sgr0", seq);
     char* cup = tigetstr("cup");
@@ -88,10 +42,7 @@ void prepareSignalRestore() {
     appendCapability("cnorm", seq);
     appendCapability("rmkx", seq);
     appendCapability("rmcup", seq);
-    seq += "\r\n";
-    size_t n = std::min(seq.size(), sizeof gRestore.sequence);
-    std::memcpy(gRestore.sequence, seq.data(), n);
-    gRestore.sequenceLength = n;
+    return seq + "\r\n";
 }
 
 bool isUtf8Locale() {
@@ -110,9 +61,10 @@ bool chooseUtf8Locale() {
 }
 
 // Escape sequences some terminals send that their terminfo entry may not
-// list: the application-keypad keys and the other common spellings of the
-// navigation keys. Each is registered only when the terminal's own
-// description leaves it free.
+// list: the application-keypad keys, the other common spellings of the
+// navigation keys, and xterm's function keys (a vt100 description has no
+// F11 or F12 and other spellings of F5 to F10). Each is registered only when
+// the terminal's own description leaves it free.
 struct ExtraSequence {
     const char* text;
     InputEvent event;
@@ -143,7 +95,11 @@ constexpr ExtraSequence kExtraSequences[] = {
     {"\033[13~", {kKeyF3, -1, false}},    {"\033[14~", {kKeyF4, -1, false}},
     {"\033[[A", {kKeyF1, -1, false}},     {"\033[[B", {kKeyF2, -1, false}},
     {"\033[[C", {kKeyF3, -1, false}},     {"\033[[D", {kKeyF4, -1, false}},
-    {"\033[[E", {kKeyF5, -1, false}},
+    {"\033[[E", {kKeyF5, -1, false}},     {"\033[15~", {kKeyF5, -1, false}},
+    {"\033[17~", {kKeyF6, -1, false}},    {"\033[18~", {kKeyF7, -1, false}},
+    {"\033[19~", {kKeyF8, -1, false}},    {"\033[20~", {kKeyF9, -1, false}},
+    {"\033[21~", {kKeyF10, -1, false}},   {"\033[23~", {kKeyF11, -1, false}},
+    {"\033[24~", {kKeyF12, -1, false}},
 };
 constexpr int kExtraBase = KEY_MAX + 1;
 constexpr int kExtraCount = static_cast<int>(std::size(kExtraSequences));
@@ -307,21 +263,31 @@ class TerminalBackend : public ScreenBackend {
         const char* term = std::getenv("TERM");
         if (!term || !*term) throw ConsoleFailure("openScreen: TERM is not set");
         unicode_ = chooseUtf8Locale();
-        ::tcgetattr(STDIN_FILENO, &gRestore.shellMode);
+        ::tcgetattr(STDIN_FILENO, &shellMode_);
         if (!std::getenv("ESCDELAY")) set_escdelay(100);
-        for (size_t i = 0; i < std::size(kHandledSignals); ++i)
-            ::sigaction(kHandledSignals[i], nullptr, &previousActions_[i]);
+        rememberCallerSignals();
 
+        const std::string refused =
+            std::string("openScreen: unknown terminal type \"") + term + "\"";
         screen_ = newterm(nullptr, stdout, stdin);
-        if (!screen_)
-            throw ConsoleFailure(std::string("openScreen: unknown terminal type \"") + term + "\"");
+        if (!screen_) throw ConsoleFailure(refused);
         set_term(screen_);
+        // A terminal that cannot place the cursor (TERM=dumb) would draw
+        // every screen on one line.
+        if (!hasCapability("cup")) {
+            endwin();
+            delscreen(screen_);
+            screen_ = nullptr;
+            throw ConsoleFailure(refused);
+        }
         raw();
         noecho();
         nonl();
         intrflush(stdscr, FALSE);
         keypad(stdscr, TRUE);
         meta(stdscr, TRUE);
+        // The wait for a key wakes up now and then to notice an ending signal.
+        wtimeout(stdscr, kInputPollMs);
         curs_set(1);
         registerExtraSequences();
         if (has_colors() && start_color() == OK) {
@@ -335,19 +301,13 @@ class TerminalBackend : public ScreenBackend {
         haveLast_ = false;
         failures_ = 0;
 
-        prepareSignalRestore();
-        gRestore.active = 1;
-        installSignalHandlers();
+        installSignalHandlers(shellMode_, leaveSequence());
     }
 
     void close() override {
         if (!screen_) return;
-        gRestore.active = 0;
+        removeSignalHandlers();
         endwin();
-        for (size_t i = 0; i < std::size(kHandledSignals); ++i)
-            ::sigaction(kHandledSignals[i], &previousActions_[i], nullptr);
-        for (size_t i = 0; i < std::size(kFatalSignals); ++i)
-            ::sigaction(kFatalSignals[i], &gPreviousFatal[i], nullptr);
         delscreen(screen_);
         screen_ = nullptr;
     }
@@ -364,9 +324,11 @@ class TerminalBackend : public ScreenBackend {
     InputEvent nextInput() override {
         if (!screen_) throw ConsoleFailure("waitKey: console not open");
         for (;;) {
+            if (int signal = pendingEndingSignal()) throw TerminalEnding{signal};
             wint_t wc = 0;
             int kind = wget_wch(stdscr, &wc);
             if (kind == ERR) {
+                if (!inputFailed()) continue;  // no key within the poll time
                 // A closed or broken terminal fails at once, every time:
                 // give up after a while instead of spinning for ever.
                 if (++failures_ >= kMaxFailures)
@@ -381,11 +343,14 @@ class TerminalBackend : public ScreenBackend {
                 draw();
                 continue;
             }
-            // Keys pressed while the window is too small are not for the screen
-            // the user cannot see.
-            if (tooSmall()) continue;
             InputEvent e =
                 kind == KEY_CODE_YES ? functionKey(static_cast<int>(wc)) : typedCharacter(wc);
+            // Other keys pressed while the window is too small are not for
+            // the screen the user cannot see; Q leaves.
+            if (tooSmall()) {
+                if (e.ch == 'q' || e.ch == 'Q') throw TerminalEnding{0};
+                continue;
+            }
             if (e.vk == 0 && e.ch < 0) continue;
             return e;
         }
@@ -396,8 +361,28 @@ class TerminalBackend : public ScreenBackend {
         if (milliseconds > 0) std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
     }
 
+    void showNote(std::string_view text) override {
+        note_ = text;
+        if (screen_ && tooSmall()) showSizeNotice();
+    }
+
   private:
     static constexpr int kMaxFailures = 100;
+    static constexpr int kInputPollMs = 100;
+
+    // After wget_wch gave nothing: true when the terminal reports an error or
+    // a hang-up, or has input that could not be read; false when the poll
+    // time simply ran out.
+    static bool inputFailed() {
+        pollfd p{STDIN_FILENO, POLLIN, 0};
+        int ready = ::poll(&p, 1, 0);
+        return ready < 0 ? errno != EINTR : ready > 0;
+    }
+
+    static bool hasCapability(const char* name) {
+        char* value = tigetstr(name);
+        return value && value != reinterpret_cast<char*>(-1);
+    }
 
     bool tooSmall() const { return LINES < kScreenRows || COLS < kScreenCols; }
 
@@ -405,25 +390,6 @@ class TerminalBackend : public ScreenBackend {
         for (int i = 0; i < kExtraCount; ++i)
             if (key_defined(kExtraSequences[i].text) == 0)
                 define_key(kExtraSequences[i].text, kExtraBase + i);
-    }
-
-    void installSignalHandlers() {
-        for (size_t i = 0; i < std::size(kHandledSignals); ++i) {
-            // A signal the caller chose to ignore (nohup) stays ignored.
-            if (previousActions_[i].sa_handler == SIG_IGN) continue;
-            struct sigaction action {};
-            action.sa_handler = restoreTerminalAndExit;
-            sigemptyset(&action.sa_mask);
-            for (int other : kHandledSignals) sigaddset(&action.sa_mask, other);
-            ::sigaction(kHandledSignals[i], &action, nullptr);
-        }
-        for (size_t i = 0; i < std::size(kFatalSignals); ++i) {
-            struct sigaction action {};
-            action.sa_sigaction = restoreTerminalOnCrash;
-            sigemptyset(&action.sa_mask);
-            action.sa_flags = SA_RESETHAND | SA_SIGINFO;
-            ::sigaction(kFatalSignals[i], &action, &gPreviousFatal[i]);
-        }
     }
 
     void draw() {
@@ -435,6 +401,7 @@ class TerminalBackend : public ScreenBackend {
             werase(stdscr);
             noticeShown_ = false;
             shownValid_ = false;
+            note_.clear();
         }
         if (haveLast_) {
             for (int r = 0; r < kScreenRows; ++r)
@@ -452,8 +419,10 @@ class TerminalBackend : public ScreenBackend {
         wattrset(stdscr, A_NORMAL);
         mvwaddnstr(stdscr, 0, 0, "Please make this window at least 80 x 25", COLS);
         std::string now =
-            "(it is now " + std::to_string(COLS) + " x " + std::to_string(LINES) + ")";
+            "(it is now " + std::to_string(COLS) + " x " + std::to_string(LINES) + ")  Q quits";
         if (LINES > 1) mvwaddnstr(stdscr, 1, 0, now.c_str(), COLS);
+        if (!note_.empty() && LINES > 2)
+            mvwaddnstr(stdscr, std::min(3, LINES - 1), 0, note_.c_str(), COLS);
         wrefresh(stdscr);
         noticeShown_ = true;
         shownValid_ = false;
@@ -512,7 +481,8 @@ class TerminalBackend : public ScreenBackend {
     bool shownValid_ = false;
     bool noticeShown_ = false;
     int failures_ = 0;
-    struct sigaction previousActions_[std::size(kHandledSignals)]{};
+    std::string note_;
+    termios shellMode_{};
 };
 
 }  // namespace

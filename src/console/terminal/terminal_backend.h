@@ -9,9 +9,11 @@
 namespace hv {
 
 // A backend on the process's standard input and output. open() fails with
-// ConsoleFailure when they are not a terminal or the terminal type is unknown.
-// While it is open, SIGTERM, SIGHUP and SIGINT give the terminal back and end
-// the program with status 128 + the signal number.
+// ConsoleFailure when they are not a terminal, or the terminal type is unknown
+// or cannot place the cursor. While it is open, SIGTERM, SIGHUP and SIGINT make
+// the next wait for input throw TerminalEnding (the program then ends with
+// status 128 + the signal number), and every other signal that ends the
+// program gives the terminal back first.
 std::unique_ptr<ScreenBackend> makeTerminalBackend();
 
 }  // namespace hv

@@ -34,10 +34,11 @@ TEST(TerminalKeys, EachKeyArrivesWithItsCodeAlsoAfterAResizeAndQEnds) {
     tmux.type("é");
     EXPECT_TRUE(tmux.waitFor("Character: é  233")) << tmux.capture();
 
-    // Too small a window shows a notice and ignores keys.
+    // Too small a window shows a notice and ignores keys other than Q.
     tmux.resize(70, 20);
     EXPECT_TRUE(tmux.waitFor("Please make this window at least 80 x 25")) << tmux.capture();
-    tmux.sendKeys("q");
+    EXPECT_TRUE(tmux.waitFor("(it is now 70 x 20)  Q quits")) << tmux.capture();
+    tmux.sendKeys("x");
     tmux.resize(100, 30);
     EXPECT_TRUE(tmux.waitFor("(Q) ends.")) << tmux.capture();
     tmux.sendKeys("F2");
@@ -52,7 +53,7 @@ TEST(TerminalKeys, EachKeyArrivesWithItsCodeAlsoAfterAResizeAndQEnds) {
 // SIGKILL cannot be caught: it shows that terminalUsable is able to fail.
 TEST(TerminalKeys, SignalsGiveTheTerminalBack) {
     HV_REQUIRE_TMUX();
-    for (int sig : {SIGTERM, SIGHUP, SIGINT, SIGKILL}) {
+    for (int sig : {SIGTERM, SIGHUP, SIGINT, SIGUSR1, SIGALRM, SIGKILL}) {
         test::TmuxSession tmux(tempFolder(), {"--keys"});
         ASSERT_TRUE(tmux.waitFor("(Q) ends.")) << tmux.capture();
         ASSERT_TRUE(tmux.signal(sig));
@@ -62,15 +63,21 @@ TEST(TerminalKeys, SignalsGiveTheTerminalBack) {
     }
 }
 
-TEST(TerminalKeys, UnknownTerminalTypeEndsWithOneLine) {
+// A terminal that cannot place the cursor is refused as an unknown one is.
+TEST(TerminalKeys, UnknownOrDumbTerminalTypeEndsWithOneLine) {
     HV_REQUIRE_TMUX();
-    test::TmuxSession tmux(tempFolder(), {"--keys"}, {"TERM=no-such-terminal"});
-    ASSERT_TRUE(tmux.waitForExit()) << tmux.capture();
-    EXPECT_EQ(tmux.exitStatus(), 1);
-    std::string screen = tmux.capture();
-    EXPECT_NE(screen.find("failure in openScreen: unknown terminal type"), std::string::npos);
-    EXPECT_EQ(screen.find("hitvault-exit=1"), screen.find("\nhitvault-exit") + 1) << screen;
-    EXPECT_TRUE(tmux.terminalUsable());
+    for (std::string term : {"no-such-terminal", "dumb"}) {
+        test::TmuxSession tmux(tempFolder(), {"--keys"}, {"TERM=" + term});
+        ASSERT_TRUE(tmux.waitForExit()) << tmux.capture();
+        EXPECT_EQ(tmux.exitStatus(), 1) << term;
+        std::string screen = tmux.capture(), joined = screen;
+        std::erase(joined, '\n');  // the line is longer than the pane is wide
+        EXPECT_NE(joined.find("failure in openScreen: unknown terminal type \"" + term + "\""),
+                  std::string::npos)
+            << screen;
+        EXPECT_EQ(screen.find("hitvault-exit=1"), screen.find("\nhitvault-exit") + 1) << screen;
+        EXPECT_TRUE(tmux.terminalUsable()) << term;
+    }
 }
 
 }  // namespace hv

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
+
 #include "console/terminal/scripted_backend.h"
+#include "support/test_app.h"
 
 namespace hv {
 
@@ -36,6 +40,26 @@ TEST(LineInput, EchoesEditsAndStopsAtTheFieldSize) {
     EXPECT_EQ(readLine(s, 299), "abcdefghi");
     EXPECT_EQ(rowText(s, 24).substr(70), "abcdefghi ");
     EXPECT_EQ(rowText(s, 0).substr(0, 5), std::string(5, ' '));
+}
+
+TEST(LineInput, AFieldKeepsItsEchoInsideItsWidth) {
+    // Column, field, keys before Enter (\x1b Escape, \b Backspace), answer, cells left.
+    const std::tuple<int, LineField, std::string, std::optional<std::string>, std::string> cases[] =
+        {{40, {99, 10, false}, "abcdefghijkl", "abcdefghijkl", "defghijkl "},
+         {40, {4, 10, false}, "abcdef\bx", "abcx", "abcx      "},
+         {40, {99, 10, true}, "ab\x1b", std::nullopt, "ab        "},
+         {40, {99, 10, false}, "ab\x1b\b\bc", "c", "c         "},
+         {75, {99, 36, false}, "1234567", "1234567", "4567 "}};
+    for (const auto& [col, field, typed, answer, cells] : cases) {
+        test::TestApp t;
+        for (int r : {3, 4}) putTextAt(t.app.screen, r, 0, std::string(80, '.'));
+        moveCursor(t.app.screen, 3, col);
+        t.keys.line(typed);
+        EXPECT_EQ(readField(t.app.screen, field), answer) << typed;
+        std::string dots(80, '.');
+        EXPECT_EQ(t.row(3) + t.row(4),
+                  dots.replace(col, cells.size(), cells) + std::string(80, '.'));
+    }
 }
 
 }  // namespace hv

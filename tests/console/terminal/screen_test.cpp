@@ -38,6 +38,15 @@ TEST(Screen, WritingUsesTheAttributeWrapsAndNeverScrolls) {
     moveCursor(s, 10, 0);
     printText(s, "%s", std::string(700, 'q').c_str());
     EXPECT_EQ(t.row(18), std::string(60, 'q') + std::string(20, ' '));
+
+    // A tab in the last stop fills its row and no more; row text is cut at the
+    // edge and shows control bytes as blanks.
+    moveCursor(s, 19, 72);
+    putText(s, "\tT");
+    EXPECT_EQ(t.row(19).substr(72) + t.row(20).substr(0, 2), "        T ");
+    moveCursor(s, 21, 74);
+    putRowText(s, std::string("ab\0c\rdefg", 9));
+    EXPECT_EQ(t.row(21).substr(72) + t.row(22).substr(0, 2), "  ab c d  ");
 }
 
 TEST(Screen, ReadCharAndWaitKeySkipWhatIsNotForThem) {
