@@ -7,6 +7,7 @@
 
 #include "app.h"
 #include "console/prompts.h"
+#include "database/list_order.h"
 #include "database/row_edits.h"
 
 namespace hv {
@@ -24,6 +25,20 @@ bool confirmationsOn(const App& app) {
     return app.settings.confirmationChecks == kSwitchOn;
 }
 
+// Insert, delete and move renumber the shifted rows as consecutive places,
+// which is only right when the rows stand in their places' order; on a list
+// sorted otherwise they would save doubled places, gaps and a place 0.
+bool refusedOutOfRankingOrder(App& app) {
+    if (inRankingOrder(app.songs)) return false;
+    showMessage(app, "Sort on Ranking (F9) first.");
+    return true;
+}
+
+// Blanks a row of a window from `col` up to its right frame.
+void clearToFrame(Screen& s, const Rect& box, int row, int col) {
+    putTextAt(s, row, col, std::string(static_cast<size_t>(box.right - col), ' '));
+}
+
 // Reads a line at the cursor, taking no more characters than fit between the
 // cursor and the box's right frame, so the echo never runs over the frame or
 // the labels of the next row. No answer changes by it: names are cut to 29
@@ -34,9 +49,9 @@ std::string readInside(Screen& s, const Rect& box) {
     return readLine(s, std::min(kSongFieldMax, room));
 }
 
-// Blanks an input place and reads a line there.
-std::string readAt(Screen& s, const Rect& box, int row, int col, int blankWidth) {
-    putTextAt(s, row, col, std::string(blankWidth, ' '));
+// Blanks an input place as far as an answer can reach and reads a line there.
+std::string readAt(Screen& s, const Rect& box, int row, int col) {
+    clearToFrame(s, box, row, col);
     moveCursor(s, row, col);
     return readInside(s, box);
 }
@@ -45,19 +60,36 @@ std::string readAt(Screen& s, const Rect& box, int row, int col, int blankWidth)
 
 constexpr int kInsertLabelCol = 10;
 constexpr int kInsertInputCol = 25;
-constexpr int kInsertInputWidth = kLargeWindow.right - kInsertInputCol;
+constexpr int kInsertFirstRow = 6;
+constexpr int kInsertLastRow = 14;  // the question under the values
+
+// What an accepted answer is stored as: names cut at their width, numbers as
+// the number read from them (text that is not a number is 0).
+std::string storedForm(const std::string& typed, bool (*accepted)(std::string_view)) {
+    if (!accepted) return typed.substr(0, kNameWidth);
+    if (accepted == isValidVotes || accepted == isValidPrevRank)
+        return std::to_string(readNumber(typed));
+    return typed;
+}
 
 // Reads one value of the new song at its row until it is accepted. An empty
-// line gives `emptyValue`, or abandons the insertion when that is null.
+// line gives `emptyValue`, or abandons the insertion when that is null. The
+// field then shows the value as it will be stored.
 std::optional<std::string> askInsertField(Screen& s, int row, bool (*accepted)(std::string_view),
                                           const char* emptyValue) {
     for (;;) {
-        std::string value = readAt(s, kLargeWindow, row, kInsertInputCol, kInsertInputWidth);
+        std::string value = readAt(s, kLargeWindow, row, kInsertInputCol);
         if (value.empty()) {
             if (!emptyValue) return std::nullopt;
             return std::string(emptyValue);
         }
-        if (!accepted || accepted(value)) return value;
+        if (accepted && !accepted(value)) continue;
+        std::string stored = storedForm(value, accepted);
+        if (stored != value) {
+            clearToFrame(s, kLargeWindow, row, kInsertInputCol);
+            putTextAt(s, row, kInsertInputCol, stored);
+        }
+        return stored;
     }
 }
 
@@ -68,9 +100,12 @@ std::optional<Song> askNewSong(App& app, int target) {
     moveCursor(s, 4, 20);
     printText(s, "Insert new song at Place %d", target + 1);
     for (;;) {
+        // After N nothing of the answers or the question before may stay.
+        for (int row = kInsertFirstRow; row <= kInsertLastRow; ++row)
+            clearToFrame(s, kLargeWindow, row, kInsertLabelCol);
         const char* labels[] = {
             "Artist    :  ", "Song      :  ", "Year      :  ", "Duration  :  ", "Votes     :  "};
-        for (int i = 0; i < 5; ++i) putTextAt(s, 6 + i, kInsertLabelCol, labels[i]);
+        for (int i = 0; i < 5; ++i) putTextAt(s, kInsertFirstRow + i, kInsertLabelCol, labels[i]);
         auto artist = askInsertField(s, 6, nullptr, nullptr);
         if (!artist) return std::nullopt;
         auto title = askInsertField(s, 7, nullptr, nullptr);
@@ -102,6 +137,8 @@ std::optional<Song> askNewSong(App& app, int target) {
 constexpr int kEditCol = 8;
 constexpr int kEditInputCol = 21;
 constexpr int kEditBlank = 47;
+constexpr int kEditFirstRow = 6;
+constexpr int kEditLastRow = 16;
 
 struct EditField {
     char key;
@@ -113,7 +150,9 @@ struct EditField {
 };
 
 void drawEditWindow(Screen& s, const EditField* fields, int count) {
-    for (int row = 6; row <= 16; ++row) putTextAt(s, row, kEditCol, std::string(44, ' '));
+    // The whole width the answers can reach, not only what the lines need.
+    for (int row = kEditFirstRow; row <= kEditLastRow; ++row)
+        clearToFrame(s, kLargeWindow, row, kEditCol);
     for (int i = 0; i < count; ++i) {
         moveCursor(s, fields[i].row, kEditCol);
         printText(s, fields[i].line, fields[i].value->c_str());
@@ -128,13 +167,11 @@ void editField(Screen& s, const EditField& f) {
         putTextAt(s, 16, kEditCol, std::string(kEditBlank, ' '));
         moveCursor(s, 16, kEditCol);
         printText(s, f.reminder, f.value->c_str());
-        std::string typed = readAt(s, kLargeWindow, f.row, kEditInputCol, kEditBlank);
+        std::string typed = readAt(s, kLargeWindow, f.row, kEditInputCol);
         if (typed.empty()) return;
         if (f.accepted && !f.accepted(typed)) continue;
-        // Names are stored at the common width; cutting now keeps the line in
-        // the window and stores the same.
-        if (!f.accepted) typed.resize(std::min(typed.size(), static_cast<size_t>(kNameWidth)));
-        *f.value = typed;
+        // The working copy shows what O will store, never text that is dropped.
+        *f.value = storedForm(typed, f.accepted);
         return;
     }
 }
@@ -143,6 +180,7 @@ void editField(Screen& s, const EditField& f) {
 
 void insertSong(App& app) {
     SongTable& t = app.songs;
+    if (refusedOutOfRankingOrder(app)) return;
     if (t.count > kInsertMaximum) {
         app.messageText = "The list is full: no insert.";
         showMessage(app);
@@ -164,7 +202,7 @@ void insertSong(App& app) {
 void deleteSong(App& app) {
     SongTable& t = app.songs;
     int target = selectedSong(app);
-    if (target < 0) return;
+    if (target < 0 || refusedOutOfRankingOrder(app)) return;
     Screen& s = app.screen;
     app.messageText = "Delete Song : " + std::to_string(target + 1) + " ";
     SavedRegion saved = openDialog(s, kMessageBox);
@@ -187,13 +225,15 @@ void deleteSong(App& app) {
 void moveSong(App& app) {
     SongTable& t = app.songs;
     int from = selectedSong(app);
-    if (from < 0) return;
+    if (from < 0 || refusedOutOfRankingOrder(app)) return;
     Screen& s = app.screen;
     app.messageText = "Move Song : " + std::to_string(from + 1) + " ";
     SavedRegion saved = openDialog(s, kMessageBox);
     for (;;) {
         putTextAt(s, 7, 26, app.messageText);
-        putTextAt(s, 9, 26, std::string(18, ' '));
+        // The answer may reach the frame: clear all of it, and the question of
+        // an earlier N.
+        for (int row : {9, 12, 14}) clearToFrame(s, kMessageBox, row, 26);
         putTextAt(s, 9, 26, "To Place  : ");
         std::string answer = readInside(s, kMessageBox);
         if (answer.empty()) break;

@@ -13,7 +13,12 @@ bool containsUpper(std::string_view field, std::string_view upperText) {
 }  // namespace
 
 std::optional<int> jumpTarget(std::string_view text) {
-    int number = readNumber(text);
+    size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return std::nullopt;
+    std::string_view digits = text.substr(first, text.find_last_not_of(' ') + 1 - first);
+    // Titles such as "25 or 6 to 4" begin with a number and must be found.
+    if (digits.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+    int number = readNumber(digits);
     if (number < 1 || number > kHighestJump) return std::nullopt;
     return number;
 }

@@ -12,8 +12,9 @@ namespace hv {
 // A number from 1 to this jumps to that list position instead of searching.
 constexpr int kHighestJump = 10009;
 
-// The list position a search text jumps to, read as a number; nothing when
-// it is not from 1 to 10009 (it is then searched for as text).
+// The list position a search text jumps to when the whole text, blanks
+// around it aside, is a number from 1 to 10009; nothing otherwise (it is then
+// searched for as text).
 std::optional<int> jumpTarget(std::string_view text);
 
 // A row matches when its upper-cased artist, or else its upper-cased title,

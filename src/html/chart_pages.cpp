@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "database/list_order.h"
 #include "database/text_files.h"
 #include "html/html_escape.h"
 #include "html/page_template.h"
@@ -43,6 +44,15 @@ std::string button(const char* image, const char* alt, int page) {
 void makeChartFolder(const ChartSource& source) {
     if (!canOpenForReading(folderPath(source.folder, source.settings.templateMain))) return;
     ::mkdir(folderPath(source.folder, kChartFolder).c_str(), 0777);
+}
+
+// Pages always publish the chart in ranking order, whatever order the user
+// sorted the list into; the user's list stays as it is.
+template <typename Write>
+auto withRankedSongs(const ChartSource& source, Write write) {
+    if (inRankingOrder(source.songs)) return write(source);
+    const SongTable ranked = rankedCopy(source.songs);
+    return write(ChartSource{source.folder, ranked, source.settings, source.links});
 }
 
 }  // namespace
@@ -118,24 +128,28 @@ void appendSongRow(std::string& out, const ChartSource& source, const Song& song
 }
 
 void appendChartPageBody(std::string& out, const ChartSource& source, int page) {
-    const SongTable& songs = source.songs;
-    const int chartYear = source.settings.chartYear;
-    int perPage = pageSize(source.settings);
-    int first = std::min(page * perPage, songs.count);
-    int last = std::min(first + perPage, songs.count);
-    out += kChartLegend;
-    appendFormat(out, kChartHeading, chartYear, chartYear - 1);
-    out += kChartUnderline;
-    for (int r = first; r < last; ++r)
-        appendSongRow(out, source, songs.rows[r], r + 1, SongRowKind::chartPage);
-    out += navigationLine(page, lastChartPage(songs.count, perPage));
+    withRankedSongs(source, [&](const ChartSource& ranked) {
+        const SongTable& songs = ranked.songs;
+        const int chartYear = ranked.settings.chartYear;
+        int perPage = pageSize(ranked.settings);
+        int first = std::min(page * perPage, songs.count);
+        int last = std::min(first + perPage, songs.count);
+        out += kChartLegend;
+        appendFormat(out, kChartHeading, chartYear, chartYear - 1);
+        out += kChartUnderline;
+        for (int r = first; r < last; ++r)
+            appendSongRow(out, ranked, songs.rows[r], r + 1, SongRowKind::chartPage);
+        out += navigationLine(page, lastChartPage(songs.count, perPage));
+    });
 }
 
 void appendSummaryPageBody(std::string& out, const ChartSource& source) {
-    appendFormat(out, kSummaryHeading, source.settings.chartYear);
-    out += kSummaryUnderline;
-    for (int r = 0; r < source.songs.count; ++r)
-        appendSongRow(out, source, source.songs.rows[r], r + 1, SongRowKind::summaryPage);
+    withRankedSongs(source, [&](const ChartSource& ranked) {
+        appendFormat(out, kSummaryHeading, ranked.settings.chartYear);
+        out += kSummaryUnderline;
+        for (int r = 0; r < ranked.songs.count; ++r)
+            appendSongRow(out, ranked, ranked.songs.rows[r], r + 1, SongRowKind::summaryPage);
+    });
     LineReader figures(folderPath(source.folder, kVoteFiguresFile));
     if (!figures.isOpen()) return;
     out += "\n   Statistic This Week                       Overall Statistic\n";
@@ -143,7 +157,9 @@ void appendSummaryPageBody(std::string& out, const ChartSource& source) {
     while (figures.next(line)) out += "   " + escapeHtmlText(line) + "\n";
 }
 
-ChartPagesResult writeChartPages(const ChartSource& source) {
+namespace {
+
+ChartPagesResult writeRankedChartPages(const ChartSource& source) {
     makeChartFolder(source);
     int last = lastChartPage(source.songs.count, pageSize(source.settings));
     std::string title = chartTitleLine(source.settings.chartYear);
@@ -156,6 +172,14 @@ ChartPagesResult writeChartPages(const ChartSource& source) {
         if (status != PageStatus::written) return {status, name};
     }
     return {};
+}
+
+}  // namespace
+
+ChartPagesResult writeChartPages(const ChartSource& unranked) {
+    // Ranked once for the whole series rather than for every page.
+    return withRankedSongs(unranked,
+                           [](const ChartSource& source) { return writeRankedChartPages(source); });
 }
 
 }  // namespace hv

@@ -35,7 +35,8 @@ std::string previousPlaceText(int prevRank);
 // "%4d", or blank when no year is recorded.
 std::string yearText(int year);
 
-// What the chart and summary pages are made of.
+// What the chart and summary pages are made of. The pages show the songs in
+// ranking order whatever order the table is in; the table is not changed.
 struct ChartSource {
     const std::string& folder;  // the working folder, with a trailing "/"
     const SongTable& songs;

@@ -18,6 +18,12 @@ std::string escape(std::string_view text, bool quotes) {
             case '>':
                 out += "&gt;";
                 break;
+            // A NUL would cut the text where it is formatted and a CR breaks
+            // the page's lines: both show as a blank.
+            case '\0':
+            case '\r':
+                out.push_back(' ');
+                break;
             case '"':
                 if (quotes) {
                     out += "&quot;";

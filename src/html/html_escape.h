@@ -6,7 +6,8 @@
 
 namespace hv {
 
-// & < > as &amp; &lt; &gt;; everything else, spaces included, stays.
+// & < > as &amp; &lt; &gt;, a NUL or CR as a blank; everything else, spaces
+// included, stays.
 std::string escapeHtmlText(std::string_view text);
 // As escapeHtmlText, and " as &quot;, for a value between double quotes.
 std::string escapeHtmlAttribute(std::string_view text);

@@ -29,6 +29,10 @@ std::string encyclopediaAddress(std::string_view prefix, std::vector<std::string
     return std::string(prefix) + joinWords(words, '_');
 }
 
+bool isWebAddress(std::string_view link) {
+    return link.starts_with("http://") || link.starts_with("https://");
+}
+
 }  // namespace
 
 std::vector<std::string> splitWords(std::string_view name) {
@@ -36,7 +40,9 @@ std::vector<std::string> splitWords(std::string_view name) {
     std::string current;
     size_t end = std::min(name.size(), kWordScanPositions);
     for (size_t i = 0; i < end; ++i) {
-        bool nextIsSpace = i + 1 < name.size() && name[i + 1] == ' ';
+        // The end of the field counts as a blank, so a name whose last
+        // character is a blank gets no empty final word.
+        bool nextIsSpace = i + 1 >= name.size() || name[i + 1] == ' ';
         if (name[i] == ' ' && nextIsSpace) break;
         if (name[i] == ' ') {
             words.push_back(current);
@@ -55,7 +61,9 @@ std::string findTableLink(std::string_view name, const std::vector<LinkEntry>& t
         if (searched++ >= kLinkTableSearchLimit) break;
         if (entry.key.find(kLinkTableEndMark) != std::string::npos) break;
         if (entry.key.find(name) == std::string::npos) continue;
-        if (entry.link.find("http:") == std::string::npos) return "";
+        // Only web addresses: "javascript:" or "data:" links that merely
+        // hold "http:" somewhere, or relative ones, count as no entry.
+        if (!isWebAddress(entry.link)) continue;
         return entry.link;
     }
     return "";

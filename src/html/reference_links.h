@@ -22,13 +22,15 @@ constexpr int kLinkTableSearchLimit = 10007;
 constexpr std::string_view kLinkTableEndMark = "xxxxx";
 
 // The words of a name (artist or title with its padding): read from the start,
-// at most 30 positions, up to the first two spaces in a row. A single space
-// ends a word; the word being read when reading stops is the final word, so
-// the result always has at least one (possibly empty) word.
+// at most 30 positions, up to the first two spaces in a row (the end of the
+// name counting as a space). A single space ends a word; the word being read
+// when reading stops is the final word, so the result always has at least one
+// (possibly empty) word.
 std::vector<std::string> splitWords(std::string_view name);
 
-// The link of the first table entry whose key contains the whole name, when
-// it holds "http:"; empty otherwise. The search stops at the end mark.
+// The link of the first table entry whose key contains the whole name and
+// whose link begins with "http://" or "https://"; empty when there is none.
+// The search stops at the end mark.
 std::string findTableLink(std::string_view name, const std::vector<LinkEntry>& table);
 
 // "<a href="address" TARGET=_new>", the address escaped for the attribute.

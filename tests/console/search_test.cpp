@@ -17,6 +17,7 @@ TEST(Search, FindNextAndPrevious) {
         std::string artist = r == 1 ? "Queen" : r == 3 ? "Top 10010 Hits" : "Band";
         t.addSong(artist, r == 2                 ? "Killer qUEEN"
                           : (r >= 39 && r <= 41) ? "Queen Medley"
+                          : r == 50              ? "25 or 6 to 4"
                                                  : "Title");
     }
     t.app.highlightOffset = 6;
@@ -24,8 +25,9 @@ TEST(Search, FindNextAndPrevious) {
         // A number jumps and the highlight stays, past the list's end too.
         {'F', "25", 24, 6, 24},
         {'F', "10009", 10008, 6, 10008},
-        {'N', "", 10008, 6, 10009},  // no songs left behind that position
-        {'F', "10010", 3, 0, 3},     // not a list position: searched as text
+        {'N', "", 10008, 6, 10009},   // no songs left behind that position
+        {'F', "10010", 3, 0, 3},      // not a list position: searched as text
+        {'F', "25 or 6", 50, 0, 50},  // only a whole answer that is a number jumps
         // Text in any case; N and P step on and back.
         {'F', "queen", 1, 0, 1},
         {'N', "", 2, 0, 2},

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "console/main_commands.h"
 #include "database/row_edits.h"
 #include "database/song_list_fixtures.h"
@@ -159,6 +161,46 @@ TEST(SongEditing, LongAnswersStayInsideTheirBoxes) {
     EXPECT_THROW(moveSong(t.app), ScriptExhausted);
     EXPECT_TRUE(frameIntact(9, 9, 60));
     EXPECT_EQ(t.app.songs.changeCount, 1);
+}
+
+TEST(SongEditing, InsertDeleteAndMoveWaitForRankingOrder) {
+    Letters t(4);
+    t.app.songs.rows[0].artist = fitName("Zrtist A");  // sorts last on Artist
+    ASSERT_TRUE(runCommandKey(t.app, kKeyF6));
+    for (int key : {kKeyInsert, kKeyDelete, kKeyF3}) {
+        t.keys.text("x");  // closes the message
+        ASSERT_TRUE(runCommandKey(t.app, key));
+        EXPECT_EQ(t.listed() + t.app.messageText, "BCDA (0)Sort on Ranking (F9) first.") << key;
+    }
+}
+
+// After a 60-character answer the window holds only its own texts.
+TEST(SongEditing, NoStaleTextAfterALongAnswer) {
+    const std::string sixty = "Long" + std::string(56, 'n');
+    // A row from a column up to the frame of the large window (or the move box).
+    auto toFrame = [](int row, int col, std::string text) {
+        text.resize(static_cast<size_t>((col == 26 ? kMessageBox : kLargeWindow).right - col), ' ');
+        return test::Shown{row, col, text};
+    };
+    using Keys = std::function<void(ScriptedBackend&)>;
+    const std::tuple<void (*)(App&), Keys, std::vector<test::Shown>> cases[] = {
+        {editSong,
+         [&](auto& k) { k.text("a").line(sixty).text("p").line("7" + sixty); },
+         {toFrame(6, 8, "Artist    :  " + sixty.substr(0, 29)), toFrame(10, 8, "Prev Rank :  7"),
+          toFrame(16, 8, "")}},
+        {moveSong,
+         [](auto& k) { k.line(std::string(60, '1')).line("2").text("n"); },
+         {toFrame(9, 26, "To Place  : "), toFrame(12, 26, ""), toFrame(14, 26, "")}},
+        {insertSong,
+         [&](auto& k) { k.line(sixty).line(sixty).line("1999").line("").line("").text("n"); },
+         {toFrame(6, 10, "Artist    :  "), toFrame(7, 10, "Song      :  "), toFrame(12, 10, ""),
+          toFrame(14, 10, "")}}};
+    for (const auto& [command, keys, rows] : cases) {
+        Letters t(3);
+        keys(t.keys);
+        EXPECT_THROW(command(t.app), ScriptExhausted);
+        EXPECT_TRUE(shows(t, rows));
+    }
 }
 
 }  // namespace hv

@@ -7,10 +7,12 @@
 namespace hv {
 namespace {
 
-TEST(SongSearch, NumbersFrom1To10009Jump) {
+TEST(SongSearch, OnlyAWholeNumberFrom1To10009Jumps) {
     using Jump = std::pair<const char*, std::optional<int>>;
-    const Jump texts[] = {{"25", 25},    {" 7", 7},  {"10009", 10009}, {"0", {}},
-                          {"10010", {}}, {"-4", {}}, {"QUEEN", {}}};
+    const Jump texts[] = {{"25", 25},           {" 7 ", 7},        {"10009", 10009}, {"0", {}},
+                          {"10010", {}},        {"-4", {}},        {"QUEEN", {}},    {"", {}},
+                          {"25 OR 6 TO 4", {}}, {"5 SECONDS", {}}, {"99 ", 99},      {"+3", {}},
+                          {"99999999999", {}}};
     for (const auto& [text, target] : texts) EXPECT_EQ(jumpTarget(text), target) << text;
 }
 

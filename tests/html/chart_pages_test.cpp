@@ -85,6 +85,15 @@ TEST(ChartPages, SmileysSwitchOnlyTouchesTheSummaryPage) {
     EXPECT_EQ(countOf(chart, "SRC=smile.gif") + countOf(chart, "SRC=biggrin.gif"), 2 + 1 + 5);
 }
 
+TEST(ChartPages, NulAndCrInNamesShowAsBlanks) {
+    Chart c;
+    test::addSong(c.songs, std::string("Que\0en", 6), "Bo\rhemian");
+    std::string page;
+    appendSummaryPageBody(page, c.source());
+    EXPECT_EQ(page.find_first_of(std::string("\0\r", 2)), std::string::npos);
+    EXPECT_NE(page.find(fitName("Que en") + " - Bo hemian"), std::string::npos);
+}
+
 TEST(ChartPages, PageSizeBelowOneAndWhatEndsTheSeries) {
     Chart c;
     test::addSong(c.songs, "A", "One");

@@ -36,6 +36,8 @@ TEST(ReferenceLinks, WordSplitting) {
 TEST(ReferenceLinks, BuiltAddresses) {
     std::vector<LinkEntry> none;
     const std::string blank = fitName("");
+    const std::string ccr = fitName("Creedence Clearwater Revival");
+    const std::string rain = fitName("Have You Ever Seen the Rain?");
     const std::pair<std::string, std::string> links[] = {
         {artistInfoLink(fitName("The Rolling Stones"), none),
          "http://en.wikipedia.org/wiki/The_Rolling_Stones"},
@@ -54,20 +56,36 @@ TEST(ReferenceLinks, BuiltAddresses) {
         // Blank names give the bare prefixes.
         {videoLink(blank, blank), "http://www.youtube.com/results?search_query=+"},
         {lyricsLink(blank, blank), "http://www.lyricsfreak.com/Lyrics/ //.html"},
-        {songInfoLink(fitName(" abba"), "", none), "http://en.wikipedia.org/wiki/_Abba"}};
+        {songInfoLink(fitName(" abba"), "", none), "http://en.wikipedia.org/wiki/_Abba"},
+        // Names whose 29th character is the padding's only blank.
+        {artistInfoLink(ccr, none), "http://en.wikipedia.org/wiki/Creedence_Clearwater_Revival"},
+        {songInfoLink(rain, "", none), "http://en.wikipedia.org/wiki/Have_You_Ever_Seen_The_Rain?"},
+        {videoLink(ccr, rain),
+         "http://www.youtube.com/results?search_query="
+         "Creedence+Clearwater+Revival+Have+You+Ever+Seen+the+Rain?"},
+        {lyricsLink(ccr, rain),
+         "http://www.lyricsfreak.com/Lyrics/C/Creedence+Clearwater+Revival/"
+         "Have+You+Ever+Seen+the+Rain?.html"}};
     for (const auto& [link, address] : links) EXPECT_EQ(link, anchor(address));
 }
 
 TEST(ReferenceLinks, LinkTables) {
+    // Only links beginning with "http://" or "https://" count; any other
+    // entry is passed over as if it were not there.
     auto artists = table({{"Queen", "http://www.queenonline.com/"},
                           {"Abba", "abba.htm"},
-                          {"Prince", "see http://prince.example/ too"}});
-    EXPECT_EQ(artistInfoLink(fitName("Queen"), artists), anchor("http://www.queenonline.com/"));
-    // A relative address is ignored and the encyclopedia address built.
-    EXPECT_EQ(artistInfoLink(fitName("Abba"), artists),
-              anchor("http://en.wikipedia.org/wiki/Abba"));
-    // "http:" anywhere makes the entry the address, as it stands.
-    EXPECT_EQ(artistInfoLink(fitName("Prince"), artists), anchor("see http://prince.example/ too"));
+                          {"Prince", "see http://prince.example/ too"},
+                          {"Cher", "javascript:alert('http://x')"},
+                          {"Cher", "https://cher.example/?a=1&b=\"2\""},
+                          {"Blondie", "data:text/html,<b>http://x</b>"}});
+    const std::pair<const char*, std::string> artistLinks[] = {
+        {"Queen", "http://www.queenonline.com/"},
+        {"Abba", "http://en.wikipedia.org/wiki/Abba"},
+        {"Prince", "http://en.wikipedia.org/wiki/Prince"},
+        {"Cher", "https://cher.example/?a=1&amp;b=&quot;2&quot;"},
+        {"Blondie", "http://en.wikipedia.org/wiki/Blondie"}};
+    for (const auto& [artist, address] : artistLinks)
+        EXPECT_EQ(artistInfoLink(fitName(artist), artists), anchor(address)) << artist;
     auto songs = table({{"Let It Be", "http://letitbe.example/"}});
     EXPECT_EQ(songInfoLink(fitName("Let It Be"), "NL", songs), anchor("http://letitbe.example/"));
 
