@@ -1,0 +1,87 @@
+// The whole program through the scripted screen: a settings file, a song
+// list and the keys, cut from one input at record separators. Every command
+// of the main menu may run; the cursor never leaves the screen and the table
+// never leaves its rows. Running out of keys ends the run.
+#include <algorithm>
+#include <memory>
+
+#include "app.h"
+#include "console/terminal/scripted_backend.h"
+#include "database/settings.h"
+#include "database/song_file.h"
+#include "database/startup_screen.h"
+#include "fuzz/harnesses.h"
+#include "support/temp_folder.h"
+
+namespace hv {
+
+namespace {
+
+// Bytes 0x80 to 0xDF press these keys; all others are typed.
+constexpr int kSpecialKeys[] = {
+    kKeyF1,     kKeyF2,       kKeyF3,        kKeyF4,   kKeyF5,     kKeyF6,     kKeyF7,   kKeyF8,
+    kKeyF9,     kKeyF10,      kKeyF11,       kKeyF12,  kKeyInsert, kKeyDelete, kKeyHome, kKeyEnd,
+    kKeyPageUp, kKeyPageDown, kKeyUp,        kKeyDown, kKeyLeft,   kKeyRight,  kKeyPlus, kKeyMinus,
+    kKeyEscape, kKeyEnter,    kKeyBackspace, kKeyTab,  kKeyNone};
+constexpr size_t kMostKeys = 4000;
+
+class CheckedBackend : public ScriptedBackend {
+  public:
+    explicit CheckedBackend(const App& app) : app_(app) {}
+    void present(const CellGrid&, int row, int col) override {
+        require(row >= 0 && row < kScreenRows && col >= 0 && col < kScreenCols,
+                "the cursor left the screen");
+        require(app_.songs.count >= 0 && app_.songs.count <= kSongCapacity,
+                "the song count left the table");
+    }
+
+  private:
+    const App& app_;
+};
+
+// Without a '/' every name the run may use stays in the working folder.
+std::string withoutSlashes(std::string text) {
+    text.erase(std::remove(text.begin(), text.end(), '/'), text.end());
+    return text;
+}
+
+}  // namespace
+
+int fuzzScreens(const uint8_t* data, size_t size) {
+    std::vector<std::string> parts = splitInput(data, size, 3);
+    test::TempFolder f;
+    if (!parts[0].empty()) f.writeFile(kSettingsFile, withoutSlashes(parts[0]));
+    f.writeFile("mysongs.txt", formatSongFileHeader(2026) + parts[1]);
+    for (const char* page : {"base.htm", "base2.htm", "formbase.htm"})
+        f.writeFile(page, "<TITLE>..\n<pre>\nTEXT HERE\n</pre>\n");
+
+    App app;
+    app.env.workingFolder = f.folder;
+    app.env.startBrowser = [](const std::string&, const std::string&) {};
+    app.env.runCommand = [](const std::string&) {};
+    app.browserProgram = "browser";
+    auto backend = std::make_unique<CheckedBackend>(app);
+    CheckedBackend& keys = *backend;
+    app.screen.backend = std::move(backend);
+
+    std::string typed = withoutSlashes(parts[2]).substr(0, kMostKeys);
+    for (unsigned char c : typed) {
+        if (c >= 0x80 && c < 0xE0)
+            keys.key(kSpecialKeys[(c - 0x80) % std::size(kSpecialKeys)]);
+        else
+            keys.text(std::string(1, static_cast<char>(c)));
+    }
+    try {
+        runProgram(app, {"S"});
+    } catch (const ScriptExhausted&) {
+    }
+    return 0;
+}
+
+}  // namespace hv
+
+#ifdef HITVAULT_LIBFUZZER
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    return hv::fuzzScreens(data, size);
+}
+#endif
