@@ -19,7 +19,7 @@ bool sortsBefore(const Song& a, const Song& b, int order);
 long long exchangeSortRows(SongTable& table, int order);
 
 // Sorts rows 0 to count - 1 stably into the order; gives the same order as
-// exchangeSortRows.
+// exchangeSortRows. Sorts the row numbers, then moves each song once.
 void sortRows(SongTable& table, int order);
 
 // True when the places ascend row by row, as they do in ranking order.

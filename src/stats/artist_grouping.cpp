@@ -45,18 +45,27 @@ std::vector<BandRow> groupByArtist(const SongTable& songs) {
 ArtistGroups groupSongsByArtist(const SongTable& songs) {
     ArtistGroups groups;
     groups.groupOfSong.resize(songs.count);
-    bool sameWidth = true;
-    for (int r = 1; r < songs.count && sameWidth; ++r)
-        sameWidth = songs.rows[r].artist.size() == songs.rows[0].artist.size();
+    // No two groups share a name (a field equal to a name joins that group),
+    // so a name finds its group directly.
     std::unordered_map<std::string_view, int> rowOfName;
+    rowOfName.reserve(songs.count);
+    std::vector<size_t> nameLengths;  // every length a name has, ascending
     for (int r = 0; r < songs.count; ++r) {
         const Song& song = songs.rows[r];
+        std::string_view artist = song.artist;
+        // A name is held in the field when one stretch of the field of its
+        // length equals it: look up every such stretch and keep the earliest
+        // group, the one a scan in list order meets first. With every field at
+        // the common width that is the whole field alone.
         int group = -1;
-        if (sameWidth) {
-            auto found = rowOfName.find(song.artist);
-            if (found != rowOfName.end()) group = found->second;
-        } else {
-            group = findArtistGroup(groups.rows, song.artist);
+        for (size_t length : nameLengths) {
+            if (length > artist.size()) break;
+            size_t starts = length == 0 ? 1 : artist.size() - length + 1;
+            for (size_t start = 0; start < starts; ++start) {
+                auto found = rowOfName.find(artist.substr(start, length));
+                if (found != rowOfName.end() && (group < 0 || found->second < group))
+                    group = found->second;
+            }
         }
         int points = songPoints(r + 1, songs.count);
         if (group >= 0) {
@@ -65,7 +74,10 @@ ArtistGroups groupSongsByArtist(const SongTable& songs) {
         } else {
             group = static_cast<int>(groups.rows.size());
             groups.rows.push_back(firstSongOfGroup(song, points));
-            if (sameWidth) rowOfName.emplace(song.artist, group);
+            rowOfName.emplace(artist, group);
+            auto at = std::lower_bound(nameLengths.begin(), nameLengths.end(), artist.size());
+            if (at == nameLengths.end() || *at != artist.size())
+                nameLengths.insert(at, artist.size());
         }
         groups.groupOfSong[r] = group;
     }

@@ -42,14 +42,14 @@ int findArtistGroup(const std::vector<BandRow>& rows, std::string_view artist);
 
 // Groups the list by artist in list order: a row per artist with its first
 // song's artist field as name, that song's whole title and its place, the
-// number of songs and the sum of their points.
+// number of songs and the sum of their points. Each song scans every earlier
+// row (quadratic); kept as the reference that groupSongsByArtist must match.
 std::vector<BandRow> groupByArtist(const SongTable& songs);
 
 // The same rows as groupByArtist, with the row of every song (groupOfSong[r]
-// for list row r). When every artist field has the same width, a name of that
-// width occurs in a field only when the two are equal, so the rows are found
-// through an index instead of a scan of every earlier row; a list with
-// fields of other widths is grouped by the scan itself.
+// for list row r), found through an index of the names instead of a scan of
+// every earlier row. Fields of unequal widths, where a name can occur inside
+// a longer field, give the same rows as the scan.
 struct ArtistGroups {
     std::vector<BandRow> rows;
     std::vector<int> groupOfSong;

@@ -28,6 +28,10 @@ int nextTopArtistsMode(int mode);
 //   mode 2 the average points times (songs / minimum), an integer quotient.
 std::vector<BandRow> rankArtists(const SongTable& songs, int mode, int minimum);
 
+// The ranking from the artist groups of the list (groupByArtist's rows):
+// what rankArtists does once the songs are grouped.
+std::vector<BandRow> rankArtistGroups(std::vector<BandRow> groups, int mode, int minimum);
+
 // The table as the page shows it: two header lines, then one line per artist.
 void appendTopArtistsPageBody(std::string& out, const std::vector<BandRow>& ranking, int chartYear,
                               int listSize);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "stats/artist_grouping.h"
 #include "support/song_lists.h"
 
@@ -75,6 +77,43 @@ TEST(TopArtists, BlankAndOddNames) {
     for (const BandRow& row : rankArtists(t, kModeSongCount, 1))
         groups += "[" + row.name.substr(0, 6) + "]" + std::to_string(row.songCount);
     EXPECT_EQ(groups, "[      ]2[Abba  ]2[ Abba ]1[Ab  ba]1");
+}
+
+TEST(TopArtists, IndexedGroupingGivesTheScansRanking) {
+    // Padded and full-width names, repeats, and unpadded fields that occur
+    // inside others (a short name captures every later field holding it).
+    const std::string full(kNameWidth, 'X');
+    const std::vector<std::string> padded = {fitName("Queen"), fitName("Queen & Bowie"), full,
+                                             fitName("ABBA"), fitName("X")};
+    const std::vector<std::string> raw = {"Queen", "Que",  "een",      "",  " ",
+                                          "X",     "ABBA", full + "Y", "XX"};
+    auto fields = [](const std::vector<BandRow>& rows) {
+        std::vector<std::tuple<std::string, std::string, int, int, int, int>> out;
+        for (const BandRow& r : rows)
+            out.emplace_back(r.name, r.bestSong, r.songCount, r.points, r.score, r.bestPlace);
+        return out;
+    };
+    std::mt19937 random(1313);
+    for (int round = 0; round < 200; ++round) {
+        SongTable songs;
+        int unpadded = round % 4 == 0 ? 0 : static_cast<int>(random() % 8);
+        for (int r = 0, n = static_cast<int>(random() % 120); r < n; ++r) {
+            Song& song = test::addSong(songs, padded[random() % padded.size()],
+                                       "Song " + std::to_string(random() % 9));
+            if (static_cast<int>(random() % 100) < unpadded * 3)
+                song.artist = raw[random() % raw.size()];
+        }
+        ArtistGroups groups = groupSongsByArtist(songs);
+        std::vector<BandRow> scanned = groupByArtist(songs);
+        ASSERT_EQ(fields(groups.rows), fields(scanned)) << round;
+        for (int r = 0; r < songs.count; ++r)
+            ASSERT_EQ(groups.groupOfSong[r], findArtistGroup(scanned, songs.rows[r].artist));
+        for (int mode = kModeSongCount; mode <= kModeMostPopular; ++mode)
+            for (int minimum : {1, 2, 5})
+                ASSERT_EQ(fields(rankArtists(songs, mode, minimum)),
+                          fields(rankArtistGroups(scanned, mode, minimum)))
+                    << round << " " << mode << " " << minimum;
+    }
 }
 
 }  // namespace hv
