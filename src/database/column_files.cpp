@@ -41,7 +41,9 @@ bool writeColumnFiles(const std::string& folder, const std::vector<Song>& songs,
     std::array<std::string, 7> contents = formatColumnFiles(songs);
     discardColumnFiles(folder);
     for (size_t i = contents.size(); i-- > 0;) {
-        if (!writeFileAtomically(folderPath(folder, kColumnFileNames[i]), contents[i])) {
+        // Not flushed: a set a crash leaves uneven is found at the next start,
+        // which imports the list again.
+        if (!writeFileWhole(folderPath(folder, kColumnFileNames[i]), contents[i])) {
             failedFile = kColumnFileNames[i];
             discardColumnFiles(folder);
             return false;
@@ -52,7 +54,10 @@ bool writeColumnFiles(const std::string& folder, const std::vector<Song>& songs,
 }
 
 void discardColumnFiles(const std::string& folder) {
-    ::unlink(folderPath(folder, kColumnFileNames[0]).c_str());
+    // All seven, not only "band.txt": a file renamed over an existing one is
+    // written out at once by some file systems (ext4), which made the import
+    // wait for the disk; over no file it is written later like any other.
+    for (const char* name : kColumnFileNames) ::unlink(folderPath(folder, name).c_str());
 }
 
 bool loadTable(const std::string& folder, SongTable& table, LinkTables& links) {
@@ -70,9 +75,16 @@ bool loadTable(const std::string& folder, SongTable& table, LinkTables& links) {
 
     std::array<std::string, 7> line;
     while (table.count < kSongCapacity) {
-        bool complete = true;
-        for (size_t i = 0; i < files.size() && complete; ++i) complete = files[i]->next(line[i]);
-        if (!complete) break;
+        size_t ended = 0;
+        for (size_t i = 0; i < files.size(); ++i) ended += files[i]->next(line[i]) ? 0 : 1;
+        if (ended == files.size()) break;
+        if (ended > 0) {
+            // Files of different lengths were not all written by one import
+            // (a crash between them): loading them would lose songs silently.
+            for (int r = 0; r < table.count; ++r) table.rows[r].year = 0;
+            table.count = 0;
+            return false;
+        }
         if (line[0].size() == kNameWidth + 1 && line[0].back() == '\r') {
             for (size_t text : {0, 1, 5}) {
                 if (!line[text].empty() && line[text].back() == '\r') line[text].pop_back();

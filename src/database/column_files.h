@@ -37,7 +37,8 @@ void discardColumnFiles(const std::string& folder);
 
 // Fills the table from the column files, and the link tables and countries
 // from the side files. False, with an empty table, when any of the seven
-// column files is missing: the song database file must then be imported.
+// column files is missing or they hold different numbers of lines: the song
+// database file must then be imported.
 bool loadTable(const std::string& folder, SongTable& table, LinkTables& links);
 
 }  // namespace hv

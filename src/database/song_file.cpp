@@ -1,7 +1,9 @@
 #include "database/song_file.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 
 #include "database/text_files.h"
@@ -10,26 +12,44 @@ namespace hv {
 
 namespace {
 
-// Field n (counted from 1) of a tab-separated line; with toLineEnd it runs to
-// the end of the line, tabs included. Nothing when the line has fewer fields.
-std::optional<std::string_view> fieldAt(std::string_view line, int n, bool toLineEnd = false) {
-    size_t start = 0;
-    for (int i = 1; i < n; ++i) {
-        size_t tab = line.find('\t', start);
-        if (tab == std::string_view::npos) return std::nullopt;
-        start = tab + 1;
+// The tab-separated fields of one line, split once: a list is read field by
+// field, and finding each field from the line's start again made the import
+// scan every line a dozen times.
+class Fields {
+  public:
+    explicit Fields(std::string_view line) : line_(line) {
+        size_t at = 0;
+        while (tabs_ < kKept && (at = line.find('\t', at)) != std::string_view::npos)
+            tab_[tabs_++] = at++;
     }
-    std::string_view rest = line.substr(start);
-    if (toLineEnd) return rest;
-    return rest.substr(0, rest.find('\t'));
+
+    // Field n (counted from 1, at most 13); with toLineEnd it runs to the
+    // end of the line, tabs included. Nothing when the line has fewer fields.
+    std::optional<std::string_view> at(int n, bool toLineEnd = false) const {
+        const size_t index = static_cast<size_t>(n - 1);
+        if (index > tabs_) return std::nullopt;
+        const size_t start = index == 0 ? 0 : tab_[index - 1] + 1;
+        if (toLineEnd) return line_.substr(start);
+        if (index < tabs_) return line_.substr(start, tab_[index] - start);
+        // The last field, or one after the tabs kept: it ends at the next tab.
+        std::string_view rest = line_.substr(start);
+        return rest.substr(0, rest.find('\t'));
+    }
+
+  private:
+    // Enough for the twelfth field, the last any layout reads.
+    static constexpr size_t kKept = 12;
+    std::string_view line_;
+    std::array<size_t, kKept> tab_{};
+    size_t tabs_ = 0;
+};
+
+int numberAt(const Fields& fields, int n) {
+    return readNumber(fields.at(n).value_or(""));
 }
 
-int numberAt(std::string_view line, int n) {
-    return readNumber(fieldAt(line, n).value_or(""));
-}
-
-std::string nameAt(std::string_view line, int n) {
-    return fitName(fieldAt(line, n).value_or(""));
+std::string nameAt(const Fields& fields, int n) {
+    return fitName(fields.at(n).value_or(""));
 }
 
 // The row's value before the import shortens it, for songs with no time.
@@ -47,15 +67,16 @@ int fieldCount(std::string_view line) {
 // exactly itself; no line of another origin is taken this way.
 std::optional<Song> savedLineWithTabbedDuration(std::string_view line) {
     if (fieldCount(line) <= kGenericFields) return std::nullopt;
+    const Fields fields(line);
     size_t durationStart = 0;
     for (int i = 1; i < 6; ++i) durationStart = line.find('\t', durationStart) + 1;
     size_t lastTab = line.rfind('\t');
     Song s;
-    s.place = numberAt(line, 1);
-    s.artist = nameAt(line, 2);
-    s.song = nameAt(line, 3);
-    s.year = numberAt(line, 4);
-    s.prevRank = numberAt(line, 5);
+    s.place = numberAt(fields, 1);
+    s.artist = nameAt(fields, 2);
+    s.song = nameAt(fields, 3);
+    s.year = numberAt(fields, 4);
+    s.prevRank = numberAt(fields, 5);
     s.duration = shortenDuration(line.substr(durationStart, lastTab - durationStart));
     s.votes = readNumber(line.substr(lastTab + 1));
     std::string formatted = formatSongLine(s);
@@ -97,29 +118,30 @@ std::string shortenDuration(std::string_view field) {
 }
 
 Song parseSongLine(std::string_view line, SongLayout layout) {
+    const Fields fields(line);
     Song s;
-    s.place = numberAt(line, 1);
-    s.artist = nameAt(line, 2);
-    s.song = nameAt(line, 3);
-    s.year = numberAt(line, 4);
+    s.place = numberAt(fields, 1);
+    s.artist = nameAt(fields, 2);
+    s.song = nameAt(fields, 3);
+    s.year = numberAt(fields, 4);
     std::optional<std::string_view> duration;
     switch (layout) {
         case SongLayout::Generic:
             if (std::optional<Song> saved = savedLineWithTabbedDuration(line)) return *saved;
-            s.prevRank = numberAt(line, 5);
-            duration = fieldAt(line, 6);
-            s.votes = readNumber(fieldAt(line, 7, true).value_or(""));
+            s.prevRank = numberAt(fields, 5);
+            duration = fields.at(6);
+            s.votes = readNumber(fields.at(7, true).value_or(""));
             break;
         case SongLayout::List2004:
-            s.prevRank = numberAt(line, 5);
+            s.prevRank = numberAt(fields, 5);
             break;
         case SongLayout::List2005:
-            s.prevRank = numberAt(line, 5);
-            duration = fieldAt(line, 11);
+            s.prevRank = numberAt(fields, 5);
+            duration = fields.at(11);
             break;
         case SongLayout::List2006:
-            s.prevRank = numberAt(line, 11);
-            duration = fieldAt(line, 12, true);
+            s.prevRank = numberAt(fields, 11);
+            duration = fields.at(12, true);
             break;
     }
     s.duration = shortenDuration(duration.value_or(kNoDuration));
@@ -148,10 +170,11 @@ std::string formatSongLine(const Song& song) {
            "\t" + numbers[2] + "\t" + song.duration + "\t" + std::to_string(song.votes) + "\n";
 }
 
-SongLayout layoutOfList(const std::vector<std::string>& songLines, std::string_view databaseName) {
+SongLayout layoutOfList(const std::vector<std::string_view>& songLines,
+                        std::string_view databaseName) {
     SongLayout byName = songLayoutFor(databaseName);
     if (byName == SongLayout::Generic || songLines.empty()) return byName;
-    for (const std::string& line : songLines) {
+    for (std::string_view line : songLines) {
         if (fieldCount(line) != kGenericFields && !savedLineWithTabbedDuration(line)) return byName;
     }
     return SongLayout::Generic;
@@ -170,9 +193,24 @@ SongFileContents readSongFile(const std::string& path, std::string_view database
     out.chartYear = chartYearFromHeader(line, databaseName, currentYear);
     // The whole list is read: its lines tell its layout, and the songs left
     // out are counted.
-    std::vector<std::string> lines;
-    while (reader.next(line, &hadLineEnd) && !endsSongList(line, hadLineEnd))
-        lines.push_back(std::move(line));
+    // All lines in one text rather than a string each, its room taken at
+    // once: grown step by step it was copied over and over.
+    std::string text;
+    std::error_code noSize;
+    const std::uintmax_t fileSize = std::filesystem::file_size(path, noSize);
+    if (!noSize) text.reserve(static_cast<size_t>(std::min<std::uintmax_t>(fileSize, 1u << 26)));
+    std::vector<size_t> lineEnds;
+    while (reader.next(line, &hadLineEnd) && !endsSongList(line, hadLineEnd)) {
+        text += line;
+        lineEnds.push_back(text.size());
+    }
+    std::vector<std::string_view> lines;
+    lines.reserve(lineEnds.size());
+    size_t start = 0;
+    for (size_t end : lineEnds) {
+        lines.emplace_back(text.data() + start, end - start);
+        start = end;
+    }
     out.layout = layoutOfList(lines, databaseName);
     const size_t taken = std::min({lines.size(), static_cast<size_t>(std::max(limit, 0)),
                                    static_cast<size_t>(kImportMaximum)});

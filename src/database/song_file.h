@@ -53,7 +53,8 @@ std::string formatSongLine(const Song& song);
 // was saved whatever its name: its song lines hold the generic layout's seven
 // fields (more only where a duration holds a tab), which no year layout has.
 // Any other list is read in the layout its name chooses.
-SongLayout layoutOfList(const std::vector<std::string>& songLines, std::string_view databaseName);
+SongLayout layoutOfList(const std::vector<std::string_view>& songLines,
+                        std::string_view databaseName);
 
 // A whole song database file as read for an import.
 struct SongFileContents {

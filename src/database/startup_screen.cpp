@@ -9,6 +9,7 @@
 #include "database/import_screen.h"
 #include "database/rescue_copy.h"
 #include "database/settings.h"
+#include "database/song_file.h"
 #include "database/startup_files.h"
 #include "database/text_files.h"
 
@@ -62,6 +63,15 @@ bool loadTableAndSettings(App& app) {
     return true;
 }
 
+// Column files are rebuilt from the list and written without a flush to the
+// disk, so a power cut can leave all seven empty: an empty table beside a
+// list that holds songs is imported again rather than shown (and saved) empty.
+bool columnFilesLostTheSongs(const App& app) {
+    if (app.songs.count != 0) return false;
+    const std::string& name = app.settings.songDatabase;
+    return !readSongFile(app.path(name), name, app.env.currentYear, 1).songs.empty();
+}
+
 // Said once at the start that finds it, in the message box's look; the
 // sentence does not fit on one of its lines.
 void mentionRescueCopy(App& app) {
@@ -89,7 +99,7 @@ void mentionRescueCopy(App& app) {
     if (startOption.empty() || startOption[0] != 'S') showTitleScreen(app);
     removeLeftoverTempFiles(app.env.workingFolder);
 
-    bool reload = loadTableAndSettings(app);
+    bool reload = loadTableAndSettings(app) || columnFilesLostTheSongs(app);
     // An import that could not write its files has said so and left the
     // songs it read in the table; importing again would only repeat that.
     while (reload && importDatabase(app, ImportCaller::StartUp) == ImportResult::Imported)
@@ -98,7 +108,8 @@ void mentionRescueCopy(App& app) {
 
     // The list as it was when the program started; no copy when it is missing.
     std::string database = app.path(app.settings.songDatabase);
-    if (canOpenForReading(database) && !copyFileBytes(database, app.path(kStartCopy))) {
+    if (canOpenForReading(database) &&
+        !copyFileBytes(database, app.path(kStartCopy), Durability::Rebuildable)) {
         showMessage(app, std::string("Could not write ") + kStartCopy + " ");
     }
     runMainMenu(app);

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace hv {
@@ -15,28 +16,49 @@ std::string folderPath(const std::string& folder, const std::string& name) {
     return folder + name;
 }
 
+namespace {
+constexpr size_t kReadBlock = 65536;
+}  // namespace
+
 LineReader::LineReader(const std::string& path, LineEnds ends)
     : keepCarriageReturns_(ends == LineEnds::LfOnly) {
     if (canOpenForReading(path)) file_ = std::fopen(path.c_str(), "rb");
+    if (file_) {
+        // The stream's own buffer would only copy every block once more.
+        std::setvbuf(file_, nullptr, _IONBF, 0);
+        buffer_ = std::make_unique<char[]>(kReadBlock);
+    }
 }
 
 LineReader::~LineReader() {
     if (file_) std::fclose(file_);
 }
 
+bool LineReader::fill() {
+    start_ = 0;
+    end_ = std::fread(buffer_.get(), 1, kReadBlock, file_);
+    return end_ > 0;
+}
+
 bool LineReader::next(std::string& line, bool* hadLineEnd) {
     line.clear();
     if (!file_) return false;
     bool any = false;
-    int c;
-    while ((c = std::getc(file_)) != EOF) {
+    while (start_ < end_ || fill()) {
         any = true;
-        if (c == '\n') {
+        const char* from = buffer_.get() + start_;
+        const size_t available = end_ - start_;
+        const void* lf = std::memchr(from, '\n', available);
+        if (lf) {
+            const size_t length = static_cast<size_t>(static_cast<const char*>(lf) - from);
+            line.append(from, length);
+            start_ += length + 1;
             if (!keepCarriageReturns_ && !line.empty() && line.back() == '\r') line.pop_back();
             if (hadLineEnd) *hadLineEnd = true;
             return true;
         }
-        line.push_back(static_cast<char>(c));
+        line.append(from, available);
+        start_ = end_;
     }
     if (hadLineEnd) *hadLineEnd = false;
     if (!keepCarriageReturns_ && !line.empty() && line.back() == '\r') line.pop_back();
@@ -87,7 +109,8 @@ bool writeAll(int fd, std::string_view content) {
 
 }  // namespace
 
-StagedFile::StagedFile(const std::string& given, std::string_view content) : target_(given) {
+StagedFile::StagedFile(const std::string& given, std::string_view content, Durability durability)
+    : target_(given) {
     // Writing through a link replaces the file it names and keeps the link,
     // as a plain rewrite of the file would.
     struct stat st;
@@ -108,7 +131,7 @@ StagedFile::StagedFile(const std::string& given, std::string_view content) : tar
         return;
     }
     bool ok = writeAll(fd, content);
-    if (ok && ::fsync(fd) != 0) ok = false;
+    if (ok && durability == Durability::Flushed && ::fsync(fd) != 0) ok = false;
     // A replaced file keeps its permissions; a new one gets the usual ones
     // rather than mkstemp's 0600.
     mode_t mask = ::umask(0);
@@ -147,6 +170,11 @@ bool writeFileAtomically(const std::string& path, std::string_view content) {
     return file.replaceTarget(false);
 }
 
+bool writeFileWhole(const std::string& path, std::string_view content) {
+    StagedFile file(path, content, Durability::Rebuildable);
+    return file.replaceTarget(false);
+}
+
 bool canRewriteInPlace(const std::string& path) {
     // Non-blocking, so that a pipe in the file's place cannot stop the program.
     int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
@@ -155,24 +183,24 @@ bool canRewriteInPlace(const std::string& path) {
     return true;
 }
 
-bool rewriteFileInPlace(const std::string& path, std::string_view content) {
+bool rewriteFileInPlace(const std::string& path, std::string_view content, Durability durability) {
     int fd = ::open(path.c_str(), O_WRONLY);
     if (fd < 0) return false;
     // Not emptied first: a write that fails early leaves most of the old
     // bytes, which the caller may put back.
     bool ok = writeAll(fd, content);
     if (ok && ::ftruncate(fd, static_cast<off_t>(content.size())) != 0) ok = false;
-    if (ok && ::fsync(fd) != 0) ok = false;
+    if (ok && durability == Durability::Flushed && ::fsync(fd) != 0) ok = false;
     if (::close(fd) != 0) ok = false;
     return ok;
 }
 
-bool copyFileBytes(const std::string& from, const std::string& to) {
+bool copyFileBytes(const std::string& from, const std::string& to, Durability durability) {
     auto content = readWholeFile(from);
     if (!content) return false;
-    StagedFile copy(to, *content);
+    StagedFile copy(to, *content, durability);
     if (copy.ready()) return copy.replaceTarget(false);
-    return copy.folderRefused() && fileExists(to) && rewriteFileInPlace(to, *content);
+    return copy.folderRefused() && fileExists(to) && rewriteFileInPlace(to, *content, durability);
 }
 
 }  // namespace hv

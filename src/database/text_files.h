@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,8 +41,16 @@ class LineReader {
     }
 
   private:
+    // Refills the buffer; false at the end of the file (or on a read error,
+    // which ends the file as getc did).
+    bool fill();
+
     FILE* file_ = nullptr;
     bool keepCarriageReturns_ = false;
+    // Read in large blocks: a list of 10,000 songs is about a megabyte.
+    std::unique_ptr<char[]> buffer_;
+    size_t start_ = 0;
+    size_t end_ = 0;
 };
 
 // True when the path names a regular file that can be opened for reading.
@@ -49,17 +58,27 @@ bool canOpenForReading(const std::string& path);
 bool fileExists(const std::string& path);
 std::optional<std::string> readWholeFile(const std::string& path);
 
+// Whether a new file is flushed to the disk before it replaces the old one.
+// Only files the program cannot make again need it (the list, its backups,
+// the settings); pages, column files and the start copy can be rebuilt, and
+// a flush per file made writing them many times slower.
+enum class Durability { Flushed, Rebuildable };
+
 // Writes the content to a new file beside the target and renames it over the
 // target once it is complete and flushed. A link is followed (the file it
 // names is replaced), and a replaced file keeps its permissions. False, with
 // the target untouched, when anything fails.
 bool writeFileAtomically(const std::string& path, std::string_view content);
+// The same without the flush, for a file that can be rebuilt: a crash may
+// leave the old file or an empty one, never a mix of old and new.
+bool writeFileWhole(const std::string& path, std::string_view content);
 
 // A new file written and flushed beside the file it is to replace (the file
 // a link names), waiting to be renamed over it; removed again unless it was.
 class StagedFile {
   public:
-    StagedFile(const std::string& path, std::string_view content);
+    StagedFile(const std::string& path, std::string_view content,
+               Durability durability = Durability::Flushed);
     ~StagedFile();
     StagedFile(const StagedFile&) = delete;
     StagedFile& operator=(const StagedFile&) = delete;
@@ -81,7 +100,8 @@ class StagedFile {
 // Rewrites an existing file where it stands, for a folder that takes no new
 // file. Not atomic: a failure may leave the file part old, part new. False
 // when the file cannot be opened for writing or the write fails.
-bool rewriteFileInPlace(const std::string& path, std::string_view content);
+bool rewriteFileInPlace(const std::string& path, std::string_view content,
+                        Durability durability = Durability::Flushed);
 // Whether rewriteFileInPlace could open the file; nothing is changed.
 bool canRewriteInPlace(const std::string& path);
 
@@ -89,6 +109,7 @@ bool canRewriteInPlace(const std::string& path);
 // cannot be read or the target cannot be written (the target is then left
 // as it was). In a folder that takes no new file an existing target is
 // rewritten in place.
-bool copyFileBytes(const std::string& from, const std::string& to);
+bool copyFileBytes(const std::string& from, const std::string& to,
+                   Durability durability = Durability::Flushed);
 
 }  // namespace hv

@@ -125,13 +125,23 @@ TEST(Import, ColumnFilesLoadBackWithPositionsForPlaces) {
     EXPECT_EQ(links.songs.size(), 1u);
 
     // Column files written with CR LF read the same, and a name's own CR
-    // stays; one missing file is no table.
+    // stays.
     f.writeFile("band.txt", fitName("Abba") + "\r\n" + std::string(28, 'a') + "\r\r\n");
+    f.writeFile("song.txt", "S\r\nT\r\n");
+    for (const char* number : {"count.txt", "rating.txt", "py.txt", "votes.txt"})
+        f.writeFile(number, "1\r\n2\r\n");
     f.writeFile("time.txt", "03:29\r\n03:3\r\r\n");
     ASSERT_TRUE(loadTable(f.folder, loaded, links));
     EXPECT_EQ(std::tie(loaded.count, loaded.rows[0].artist, loaded.rows[0].duration,
                        loaded.rows[1].artist, loaded.rows[1].duration),
               std::make_tuple(2, fitName("Abba"), "03:29", std::string(28, 'a') + "\r", "03:3\r"));
+    // Files of different lengths (a crash between their writes) or one
+    // missing file are no table, whichever file is longer.
+    for (const char* longer : {"band.txt", "votes.txt"}) {
+        f.writeFile(longer, f.readFile(longer) + "3\n");
+        EXPECT_FALSE(loadTable(f.folder, loaded, links)) << longer;
+        EXPECT_EQ(loaded.count, 0);
+    }
     f.removeFile("votes.txt");
     EXPECT_FALSE(loadTable(f.folder, loaded, links));
     EXPECT_EQ(loaded.count, 0);

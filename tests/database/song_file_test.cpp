@@ -4,6 +4,7 @@
 
 #include <tuple>
 
+#include "database/text_files.h"
 #include "support/song_lists.h"
 
 namespace hv {
@@ -82,6 +83,35 @@ TEST(SongFile, WhereAListEnds) {
         EXPECT_EQ(std::tuple(list.songs.size(), list.reachedMaximum, list.leftOut),
                   std::tuple(size_t(kept), n > 500, n - kept))
             << n;
+    }
+}
+
+TEST(SongFile, LinesAreReadWholeAcrossTheReadersBlocks) {
+    // Line ends that fall on or next to a block's edge (64 KiB), a line of
+    // several blocks, a last line without its end; the CR is part of the
+    // line end or, read LF only, of the line.
+    const std::string a(65535, 'a'), b(65536, 'b'), c(200000, 'c');
+    using Lines = std::vector<std::pair<std::string, bool>>;
+    const std::tuple<std::string, Lines, Lines> files[] = {
+        {a + "\r\nx", {{a, true}, {"x", false}}, {{a + "\r", true}, {"x", false}}},
+        {b + "\n" + a + "\r\r\n", {{b, true}, {a + "\r", true}}, {{b, true}, {a + "\r\r", true}}},
+        {c + "\r", {{c, false}}, {{c + "\r", false}}},
+        {"\n\r\n\r",
+         {{"", true}, {"", true}, {"", false}},
+         {{"", true}, {"\r", true}, {"\r", false}}},
+        {"", {}, {}}};
+    test::TempFolder f;
+    for (const auto& [text, crLfOrLf, lfOnly] : files) {
+        f.writeFile("lines.txt", text);
+        for (auto [ends, expected] :
+             {std::pair{LineEnds::CrLfOrLf, &crLfOrLf}, {LineEnds::LfOnly, &lfOnly}}) {
+            LineReader reader(f.folder + "lines.txt", ends);
+            Lines read;
+            std::string line;
+            bool hadLineEnd = false;
+            while (reader.next(line, &hadLineEnd)) read.emplace_back(line, hadLineEnd);
+            EXPECT_EQ(read, *expected) << text.size() << " " << static_cast<int>(ends);
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "database/column_files.h"
 #include "database/save_list.h"
 #include "database/save_list_screen.h"
 #include "database/song_file.h"
@@ -64,18 +65,25 @@ TEST(StartUp, FirstRunShowsTheTitleImportsAndCopiesTheDatabase) {
     }
 }
 
-TEST(StartUp, ImportOnlyWhenColumnFilesOrSettingsAreMissing) {
-    // Complete files: the first q quits unread; else a new import with default settings.
+TEST(StartUp, ImportOnlyWhenColumnFilesOrSettingsAreMissingOrUneven) {
+    // Complete files: the first q quits unread; else a new import with default
+    // settings, also when a crash left a column file short rather than a
+    // silently shortened (or emptied) list.
     const std::string fourSongs =
         kDatabase.substr(0, kDatabase.size() - 2) + "4\tAdele\tHello\t2015\t0\t04:55\t0\r\n\r\n";
     const std::string eleven = "other.txt\n2026\nb.htm\n1\nr.htm\nbox\nf.htm\n1\nfold\nsubj\n100\n";
-    for (const char* damage : {"none", "band.txt", "hitvault.ini", "eleven lines"}) {
+    for (const char* damage :
+         {"none", "band.txt", "hitvault.ini", "eleven lines", "uneven", "zeroed"}) {
         SCOPED_TRACE(damage);
         test::TestApp t;
         firstRun(t);
         t.writeFile("mysongs.txt", fourSongs);
         if (damage[0] == 'e') t.writeFile("hitvault.ini", eleven);
-        if (damage[0] != 'e' && damage[0] != 'n') t.removeFile(damage);
+        if (damage[0] == 'u') t.writeFile("votes.txt", "0\n0\n");
+        // A power cut after unflushed renames: every column file empty.
+        for (const char* name : kColumnFileNames)
+            if (damage[0] == 'z') t.writeFile(name, "");
+        if (damage[0] == 'b' || damage[0] == 'h') t.removeFile(damage);
         EXPECT_EQ(start(t, {"S"}, "qq"), 0);
         bool imported = damage[0] != 'n';
         EXPECT_EQ(t.keys.pending(), imported ? 0u : 1u);
