@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <charconv>
+#include <optional>
 
 #include "database/list_order.h"
 #include "database/text_files.h"
@@ -47,13 +49,47 @@ void makeChartFolder(const ChartSource& source) {
 }
 
 // Pages always publish the chart in ranking order, whatever order the user
-// sorted the list into; the user's list stays as it is.
+// sorted the list into; the user's list stays as it is. The link tables are
+// indexed here unless the caller did so for a whole series.
 template <typename Write>
 auto withRankedSongs(const ChartSource& source, Write write) {
-    if (inRankingOrder(source.songs)) return write(source);
+    std::optional<LinkIndexes> ownIndex;
+    const LinkIndexes* index = source.linkIndex;
+    if (!index) index = &ownIndex.emplace(source.links);
+    if (inRankingOrder(source.songs))
+        return write(
+            ChartSource{source.folder, source.songs, source.settings, source.links, index});
     const SongTable ranked = rankedCopy(source.songs);
-    return write(ChartSource{source.folder, ranked, source.settings, source.links});
+    return write(ChartSource{source.folder, ranked, source.settings, source.links, index});
 }
+
+// printf's "%*d".
+void appendNumber(std::string& out, int value, int width) {
+    char digits[16];
+    auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
+    int length = static_cast<int>(end - digits);
+    if (length < width) out.append(static_cast<size_t>(width - length), ' ');
+    out.append(digits, end);
+}
+
+void appendYearText(std::string& out, int year) {
+    if (year == 0)
+        out += "    ";
+    else
+        appendNumber(out, year, 4);
+}
+
+void appendPreviousPlaceText(std::string& out, int prevRank) {
+    if (prevRank == kNewSong)
+        out += " new";
+    else if (prevRank == kNoPreviousPlace)
+        out += "    ";
+    else
+        appendNumber(out, prevRank, 4);
+}
+
+// Room for a typical row, so that a page grows at most once or twice.
+constexpr size_t kRowSizeEstimate = 640;
 
 }  // namespace
 
@@ -107,44 +143,69 @@ std::string yearText(int year) {
 
 void appendSongRow(std::string& out, const ChartSource& source, const Song& song, int position,
                    SongRowKind kind) {
-    std::string artist = escapeHtmlText(song.artist);
-    std::string title = escapeHtmlText(song.song);
-    std::string year = yearText(song.year);
-    std::string previous = previousPlaceText(song.prevRank);
-    if (kind == SongRowKind::chartPage) {
-        appendFormat(out, "%4d.  %s - %s %s %s  ", position, artist.c_str(), title.c_str(),
-                     year.c_str(), previous.c_str());
-    } else {
-        appendFormat(out, "%4d.  %s - %s %s %s %5d  ", position, artist.c_str(), title.c_str(),
-                     year.c_str(), previous.c_str(), song.votes);
+    if (!source.linkIndex) {
+        // A row on its own: worth no index.
+        const LinkIndexes scanned(source.links, LinkLookup::scan);
+        ChartSource withLinks = source;
+        withLinks.linkIndex = &scanned;
+        appendSongRow(out, withLinks, song, position, kind);
+        return;
     }
-    out += artistInfoLink(song.artist, source.links.artists) + "A</a> ";
-    out += songInfoLink(song.song, song.country, source.links.songs) + "S</a> ";
-    out += videoLink(song.artist, song.song) + "C</a> ";
-    out += lyricsLink(song.artist, song.song) + "L</a>   ";
+    appendNumber(out, position, 4);
+    out += ".  ";
+    appendEscapedText(out, song.artist);
+    out += " - ";
+    appendEscapedText(out, song.song);
+    out.push_back(' ');
+    appendYearText(out, song.year);
+    out.push_back(' ');
+    appendPreviousPlaceText(out, song.prevRank);
+    if (kind == SongRowKind::summaryPage) {
+        out.push_back(' ');
+        appendNumber(out, song.votes, 5);
+    }
+    out += "  ";
+    appendArtistInfoLink(out, song.artist, source.linkIndex->artists);
+    out += "A</a> ";
+    appendSongInfoLink(out, song.song, song.country, source.linkIndex->songs);
+    out += "S</a> ";
+    appendVideoLink(out, song.artist, song.song);
+    out += "C</a> ";
+    appendLyricsLink(out, song.artist, song.song);
+    out += "L</a>   ";
     if (kind == SongRowKind::chartPage || source.settings.includeSmileys == kSwitchOn)
-        out += statusMarkImages(statusMark(song.prevRank, song.place));
-    out += "\n";
+        appendStatusMarkImages(out, statusMark(song.prevRank, song.place));
+    out.push_back('\n');
 }
 
+namespace {
+
+// The songs are in ranking order and the links indexed.
+void appendRankedChartPageBody(std::string& out, const ChartSource& ranked, int page) {
+    const SongTable& songs = ranked.songs;
+    const int chartYear = ranked.settings.chartYear;
+    int perPage = pageSize(ranked.settings);
+    int first = std::min(page * perPage, songs.count);
+    int last = std::min(first + perPage, songs.count);
+    out.reserve(out.size() + static_cast<size_t>(last - first + 8) * kRowSizeEstimate);
+    out += kChartLegend;
+    appendFormat(out, kChartHeading, chartYear, chartYear - 1);
+    out += kChartUnderline;
+    for (int r = first; r < last; ++r)
+        appendSongRow(out, ranked, songs.rows[r], r + 1, SongRowKind::chartPage);
+    out += navigationLine(page, lastChartPage(songs.count, perPage));
+}
+
+}  // namespace
+
 void appendChartPageBody(std::string& out, const ChartSource& source, int page) {
-    withRankedSongs(source, [&](const ChartSource& ranked) {
-        const SongTable& songs = ranked.songs;
-        const int chartYear = ranked.settings.chartYear;
-        int perPage = pageSize(ranked.settings);
-        int first = std::min(page * perPage, songs.count);
-        int last = std::min(first + perPage, songs.count);
-        out += kChartLegend;
-        appendFormat(out, kChartHeading, chartYear, chartYear - 1);
-        out += kChartUnderline;
-        for (int r = first; r < last; ++r)
-            appendSongRow(out, ranked, songs.rows[r], r + 1, SongRowKind::chartPage);
-        out += navigationLine(page, lastChartPage(songs.count, perPage));
-    });
+    withRankedSongs(
+        source, [&](const ChartSource& ranked) { appendRankedChartPageBody(out, ranked, page); });
 }
 
 void appendSummaryPageBody(std::string& out, const ChartSource& source) {
     withRankedSongs(source, [&](const ChartSource& ranked) {
+        out.reserve(out.size() + static_cast<size_t>(ranked.songs.count + 8) * kRowSizeEstimate);
         appendFormat(out, kSummaryHeading, ranked.settings.chartYear);
         out += kSummaryUnderline;
         for (int r = 0; r < ranked.songs.count; ++r)
@@ -154,20 +215,26 @@ void appendSummaryPageBody(std::string& out, const ChartSource& source) {
     if (!figures.isOpen()) return;
     out += "\n   Statistic This Week                       Overall Statistic\n";
     std::string line;
-    while (figures.next(line)) out += "   " + escapeHtmlText(line) + "\n";
+    while (figures.next(line)) {
+        out += "   ";
+        appendEscapedText(out, line);
+        out.push_back('\n');
+    }
 }
 
 namespace {
 
-ChartPagesResult writeRankedChartPages(const ChartSource& source) {
+ChartPagesResult writeRankedChartPages(const ChartSource& source,
+                                       const ChartPagesProgress& progress) {
     makeChartFolder(source);
     int last = lastChartPage(source.songs.count, pageSize(source.settings));
     std::string title = chartTitleLine(source.settings.chartYear);
     for (int page = 0; page <= last; ++page) {
+        if (progress) progress(page, last);
         std::string name = chartPageName(page);
         PageStatus status = writeTemplatePage(
             source.folder, source.settings.templateMain, name, title,
-            [&](std::string& out) { appendChartPageBody(out, source, page); },
+            [&](std::string& out) { appendRankedChartPageBody(out, source, page); },
             MarkerScan::untilBody);
         if (status != PageStatus::written) return {status, name};
     }
@@ -176,10 +243,11 @@ ChartPagesResult writeRankedChartPages(const ChartSource& source) {
 
 }  // namespace
 
-ChartPagesResult writeChartPages(const ChartSource& unranked) {
-    // Ranked once for the whole series rather than for every page.
-    return withRankedSongs(unranked,
-                           [](const ChartSource& source) { return writeRankedChartPages(source); });
+ChartPagesResult writeChartPages(const ChartSource& unranked, const ChartPagesProgress& progress) {
+    // Ranked and indexed once for the whole series rather than for every page.
+    return withRankedSongs(unranked, [&](const ChartSource& source) {
+        return writeRankedChartPages(source, progress);
+    });
 }
 
 }  // namespace hv

@@ -2,12 +2,14 @@
 // number of songs each (key H), and one summary page with the votes (key V).
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "database/settings.h"
 #include "database/side_files.h"
 #include "database/song_table.h"
 #include "html/page_template.h"
+#include "html/reference_links.h"
 
 namespace hv {
 
@@ -42,6 +44,9 @@ struct ChartSource {
     const SongTable& songs;
     const Settings& settings;
     const LinkTables& links;
+    // The link tables made ready once for a page series; when missing, each
+    // page (or row written on its own) indexes them itself.
+    const LinkIndexes* linkIndex = nullptr;
 };
 
 // "<TITLE>Hitvault %d</TITLE>\n" with the chart year.
@@ -63,10 +68,13 @@ struct ChartPagesResult {
     PageStatus status = PageStatus::written;
     std::string pageName;  // the page that failed
 };
+// Told the page about to be written (from 0) and the last page.
+using ChartPagesProgress = std::function<void(int page, int lastPage)>;
 // Writes every chart page from the template "HTML Template (main)" into the
 // folder "htm", made when missing. The template is read again for every
 // page; when it is gone, or a page cannot be written, the rest of the series
 // is abandoned.
-ChartPagesResult writeChartPages(const ChartSource& source);
+ChartPagesResult writeChartPages(const ChartSource& source,
+                                 const ChartPagesProgress& progress = {});
 
 }  // namespace hv

@@ -12,4 +12,8 @@ std::string escapeHtmlText(std::string_view text);
 // As escapeHtmlText, and " as &quot;, for a value between double quotes.
 std::string escapeHtmlAttribute(std::string_view text);
 
+// The same appended to a page being built, without a text of its own.
+void appendEscapedText(std::string& out, std::string_view text);
+void appendEscapedAttribute(std::string& out, std::string_view text);
+
 }  // namespace hv

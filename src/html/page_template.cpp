@@ -59,7 +59,8 @@ PageStatus writeTemplatePage(const std::string& folder, const std::string& templ
     std::optional<std::string> templateText = readWholeFile(folderPath(folder, templateName));
     if (!templateText) return PageStatus::templateMissing;
     std::string page = fillTemplate(*templateText, titleLine, body, scan);
-    if (!writeFileAtomically(folderPath(folder, pageName), page)) return PageStatus::pageNotWritten;
+    // A page can be written again at any time: no flush to the disk for it.
+    if (!writeFileWhole(folderPath(folder, pageName), page)) return PageStatus::pageNotWritten;
     return PageStatus::written;
 }
 

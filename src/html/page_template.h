@@ -44,7 +44,8 @@ std::string fillTemplate(std::string_view templateText, std::string_view titleLi
 enum class PageStatus { written, templateMissing, pageNotWritten };
 
 // Reads the template (a name of the working folder) and writes the page whole,
-// replacing an older one only once the new one is complete. Nothing is
+// replacing an older one only once the new one is complete (not flushed to
+// the disk: a page can be written again). Nothing is
 // written when the template is missing or the page cannot be written.
 PageStatus writeTemplatePage(const std::string& folder, const std::string& templateName,
                              const std::string& pageName, const std::string& titleLine,

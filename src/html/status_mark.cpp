@@ -65,6 +65,11 @@ std::string statusMark(int prevRank, int place) {
 
 std::string statusMarkImages(std::string_view mark) {
     std::string out;
+    appendStatusMarkImages(out, mark);
+    return out;
+}
+
+void appendStatusMarkImages(std::string& out, std::string_view mark) {
     for (char c : mark) {
         switch (c) {
             case '+':
@@ -80,7 +85,6 @@ std::string statusMarkImages(std::string_view mark) {
                 out.push_back(c);
         }
     }
-    return out;
 }
 
 }  // namespace hv

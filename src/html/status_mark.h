@@ -19,5 +19,6 @@ std::string statusMark(int prevRank, int place);
 
 // The mark with its "+", "-" and "*" as images; other characters stay.
 std::string statusMarkImages(std::string_view mark);
+void appendStatusMarkImages(std::string& out, std::string_view mark);
 
 }  // namespace hv

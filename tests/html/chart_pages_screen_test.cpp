@@ -38,6 +38,7 @@ TEST(ChartPagesScreen, ExactPagesAndTheOffer) {
     ASSERT_TRUE(runCommandKey(t.app, 'H'));
     EXPECT_EQ(t.readFile("htm/top00000.htm"), test::htmlData("top00000.htm"));
     EXPECT_FALSE(t.exists("htm/top00001.htm"));
+    EXPECT_TRUE(shows(t, {{23, 2, "Writing page 1 of 1"}}));
     EXPECT_EQ(std::tie(t.app.messageText, t.app.pagePath),
               std::make_tuple("top00000.htm generated...", "htm/top00000.htm"));
     EXPECT_EQ(t.browserCalls,

@@ -52,8 +52,12 @@ TEST(ChartPages, ASeriesOfPages) {
     for (int i = 0; i < 5003; ++i) test::addSong(c.songs, "Artist " + std::to_string(i % 40), "S");
     c.f.writeFile("base.htm", "<TITLE>..\nTEXT HERE\n</pre>\n");
     c.f.writeFile("htm/top00099.htm", "older run");
-    ASSERT_EQ(writeChartPages(c.source()).status, PageStatus::written);
+    std::vector<int> told;
+    auto progress = [&](int page, int last) { told.push_back(last == 50 ? page : -1); };
+    ASSERT_EQ(writeChartPages(c.source(), progress).status, PageStatus::written);
+    ASSERT_EQ(told.size(), 51u);
     for (int page = 0; page <= 50; ++page) {
+        EXPECT_EQ(told[page], page);
         std::string text = c.f.readFile(chartPageName(page));
         SCOPED_TRACE(page);
         EXPECT_EQ(countOf(text, "L</a>   "), page == 50 ? 3 : 100);

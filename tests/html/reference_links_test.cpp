@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace hv {
 
 namespace {
@@ -97,6 +99,39 @@ TEST(ReferenceLinks, LinkTables) {
     EXPECT_EQ(findTableLink(fitName("Queen"), big), "");
     big.erase(big.begin());
     EXPECT_EQ(findTableLink(fitName("Queen"), big), "http://q/");
+}
+
+TEST(ReferenceLinks, IndexedLookUpGivesTheLinksOfTheScan) {
+    // Few distinct names, so keys repeat; names that lie inside others, full
+    // width, short keys, foreign schemes and end marks anywhere.
+    const std::string full(29, 'Q');
+    const std::string pool[] = {fitName("Queen"),
+                                fitName("Queen II"),
+                                fitName("Abba"),
+                                fitName("The Who"),
+                                full,
+                                "Queen",
+                                "Qu",
+                                "",
+                                fitName("")};
+    const char* links[] = {"http://a/", "https://b/", "ftp://c/", "", "see http://d/", "HTTP://e/"};
+    std::mt19937 random(13);
+    for (int round = 0; round < 300; ++round) {
+        std::vector<LinkEntry> t;
+        int size = static_cast<int>(random() % 40);
+        for (int i = 0; i < size; ++i) {
+            std::string key = random() % 25 == 0 ? "xxxxxxxx" : pool[random() % std::size(pool)];
+            // A name inside a longer key, in some rounds only: such a key
+            // sends every look-up to the scan.
+            if (round % 3 == 0 && random() % 10 == 0) key = "The " + key;
+            t.push_back({key, links[random() % std::size(links)] + std::to_string(i)});
+        }
+        if (round % 50 == 0)
+            t.insert(t.begin(), kLinkTableSearchLimit - 2, LinkEntry{"Other", "http://o/"});
+        LinkIndex index(t);
+        for (const std::string& name : pool)
+            ASSERT_EQ(index.find(name), findTableLink(name, t)) << round << " '" << name << "'";
+    }
 }
 
 }  // namespace hv
