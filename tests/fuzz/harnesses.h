@@ -54,3 +54,13 @@ void requireWellFormedBody(std::string_view body);
 void requireRowsShowNames(std::string_view body, const SongTable& songs);
 
 }  // namespace hv
+
+// The entry point libFuzzer calls, for the one harness a fuzz program holds.
+#ifdef HITVAULT_LIBFUZZER
+#define HV_FUZZ_ENTRY(harness)                                                \
+    extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) { \
+        return hv::harness(data, size);                                       \
+    }
+#else
+#define HV_FUZZ_ENTRY(harness)
+#endif

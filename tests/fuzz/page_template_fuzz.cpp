@@ -64,8 +64,4 @@ int fuzzPageTemplate(const uint8_t* data, size_t size) {
 
 }  // namespace hv
 
-#ifdef HITVAULT_LIBFUZZER
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    return hv::fuzzPageTemplate(data, size);
-}
-#endif
+HV_FUZZ_ENTRY(fuzzPageTemplate)

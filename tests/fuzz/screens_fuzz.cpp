@@ -80,8 +80,4 @@ int fuzzScreens(const uint8_t* data, size_t size) {
 
 }  // namespace hv
 
-#ifdef HITVAULT_LIBFUZZER
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    return hv::fuzzScreens(data, size);
-}
-#endif
+HV_FUZZ_ENTRY(fuzzScreens)

@@ -25,8 +25,4 @@ int fuzzSettings(const uint8_t* data, size_t size) {
 
 }  // namespace hv
 
-#ifdef HITVAULT_LIBFUZZER
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    return hv::fuzzSettings(data, size);
-}
-#endif
+HV_FUZZ_ENTRY(fuzzSettings)

@@ -56,8 +56,4 @@ int fuzzSideFiles(const uint8_t* data, size_t size) {
 
 }  // namespace hv
 
-#ifdef HITVAULT_LIBFUZZER
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    return hv::fuzzSideFiles(data, size);
-}
-#endif
+HV_FUZZ_ENTRY(fuzzSideFiles)

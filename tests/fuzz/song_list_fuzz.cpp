@@ -63,8 +63,4 @@ int fuzzSongList(const uint8_t* data, size_t size) {
 
 }  // namespace hv
 
-#ifdef HITVAULT_LIBFUZZER
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    return hv::fuzzSongList(data, size);
-}
-#endif
+HV_FUZZ_ENTRY(fuzzSongList)
