@@ -1,6 +1,8 @@
-// The real program on a real 80 x 25 terminal, on a copy of the sample folder.
+// The real program on a copy of the sample folder: a list cut by the import limit and saved keeps
+// the whole list in its backup; I keeps unsaved edits; a saved edit is found at the next start.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -10,61 +12,62 @@
 namespace hv {
 
 using test::press;
-using test::SampleFolder;
 
-TEST(MainScreenTmux, FirstStartListBarPagingHelpAndQuit) {
+TEST(MainScreenTmux, FirstStartHelpLimitedImportEditAndSave) {
     HV_REQUIRE_TMUX();
-    SampleFolder sample;
-    test::TmuxSession tmux(sample.path, {"x"}, sample.environment());
-    ASSERT_TRUE(tmux.waitFor("Press a Key...")) << tmux.capture();  // the first start imports
-    EXPECT_NE(tmux.capture().find("Import Songs"), std::string::npos);
-    ASSERT_TRUE(press(tmux, "Space", "(E)xplorer"));
-    const std::pair<int, const char*> rows[] = {
-        {0, " 2026  HITVAULT Statistics      (mysongs.txt)                        Year  2025"},
-        {3, "    1. Tones and I                   - Dance Monkey                  2019     0"},
-        {22, "   20. Foster The People             - Pumped Up Kicks               2011    11"},
-        {24, "(I)mport (Q)uit (C)ountry (A)rtist (Y)ear (D)ecade (B)and (H)TML (E)xplorer"}};
-    for (auto [row, text] : rows) EXPECT_EQ(tmux.line(row), text) << row;
-    EXPECT_EQ(sample.file("sbplay.log"), "intro.wav /s\n");
-    EXPECT_EQ(sample.file("backup.txt"), sample.file("mysongs.txt"));
-
-    // The bar's colours reach the terminal from column 1 to the edge; Down and Up move it.
-    std::vector<int> normal(80, kAttrNormal), bar(80, kAttrHighlight);
-    bar[0] = kAttrNormal;
-    auto barRow = [&] {
-        std::vector<std::vector<int>> seen = tmux.colours();
-        std::string found = seen.size() == 25 ? "none" : "a pane of " + std::to_string(seen.size());
-        for (int row = 0; row < static_cast<int>(seen.size()); ++row) {
-            if (seen[row] == bar)
-                found = found == "none" ? std::to_string(row) : "several";
-            else if (seen[row] != normal)
-                return "row " + std::to_string(row) + " is mixed";
-        }
-        return found;
+    test::SampleFolder sample;
+    const std::string original = sample.file("mysongs.txt");
+    auto songLines = [&] {
+        std::string text = sample.file("mysongs.txt");
+        return std::count(text.begin(), text.end(), '\n') - 2;  // header, closing empty line
     };
-    for (auto [key, row] : {std::pair{"", "3"}, {"Down", "4"}, {"Down", "5"}, {"Up", "4"}}) {
-        if (*key) tmux.sendKeys(key);
-        EXPECT_TRUE(tmux.waitUntil([&] { return barRow() == row; }))
-            << key << ": " << barRow() << "\n"
-            << tmux.capture();
+    {
+        test::TmuxSession tmux(sample.path, {"x"}, sample.environment());
+        ASSERT_TRUE(tmux.waitFor("Press a Key...")) << tmux.capture();  // the first start imports
+        ASSERT_TRUE(press(tmux, "Space", "(E)xplorer"));
+        EXPECT_EQ(
+            tmux.line(3),
+            "    1. Tones and I                   - Dance Monkey                  2019     0");
+        EXPECT_EQ(sample.file("sbplay.log"), "intro.wav /s\n");
+        EXPECT_EQ(sample.file("backup.txt"), original);
+        // The bar's colours reach the terminal from column 1 to the edge, and Down moves it.
+        std::vector<int> bar(80, kAttrHighlight);
+        bar[0] = kAttrNormal;
+        tmux.sendKeys("Down");
+        EXPECT_TRUE(tmux.waitUntil([&] { return tmux.colours().at(4) == bar; })) << tmux.capture();
+        ASSERT_TRUE(press(tmux, "F1", "Key Operations (1)"));
+        for (const char* key : {"e", "q", "Up"}) tmux.sendKeys(key);
+        ASSERT_TRUE(tmux.waitForGone("Key Operations")) << tmux.capture();
+        EXPECT_EQ(sample.file("fake-browser.log"), sample.path + "/hit-vault.htm\n");
+
+        ASSERT_TRUE(press(tmux, "l", "Type Max. No. Songs to Import"));
+        tmux.type("100");
+        ASSERT_TRUE(press(tmux, "Enter", "were not imported (limit 100)"));
+        ASSERT_TRUE(press(tmux, "Space", "Press a Key..."));
+        ASSERT_TRUE(press(tmux, "Space", "(E)xplorer"));
+        ASSERT_TRUE(press(tmux, "F4", "Save Changes to mysongs.txt ?"));
+        tmux.sendKeys("y");
+        ASSERT_TRUE(tmux.waitForGone("Save Changes")) << tmux.capture();
+        EXPECT_EQ(songLines(), 100);
+        EXPECT_EQ(sample.file("mysongs.001"), original);
+
+        ASSERT_TRUE(press(tmux, "F2", "Edit song at Place 1"));
+        ASSERT_TRUE(press(tmux, "s", "Song      : Dance Monkey"));
+        tmux.type("Edited Title");
+        ASSERT_TRUE(press(tmux, "Enter", "Song      :  Edited Title"));
+        ASSERT_TRUE(press(tmux, "o", "(1)"));
+        ASSERT_TRUE(press(tmux, "i", "Changes not saved. Import anyway ? (Y)es (N)o"));
+        ASSERT_TRUE(press(tmux, "n", "(1)"));
+        ASSERT_TRUE(press(tmux, "F4", "Save Changes to mysongs.txt ?"));
+        tmux.sendKeys("y");
+        ASSERT_TRUE(tmux.waitForGone("(1)")) << tmux.capture();
+        tmux.sendKeys("q");
+        ASSERT_TRUE(tmux.waitForExit()) << tmux.capture();
+        EXPECT_EQ(tmux.exitStatus(), 0);
     }
-    const std::string row21 =
-        "   21. Ed Sheeran                    - Thinking out Loud             2014    36";
-    ASSERT_TRUE(press(tmux, "NPage", row21));
-    EXPECT_EQ(tmux.line(3), row21);
-
-    ASSERT_TRUE(press(tmux, "F1", "Key Operations (1)"));
-    tmux.sendKeys("e");
-    ASSERT_TRUE(press(tmux, "m", "Key Operations (2)"));
-    EXPECT_EQ(sample.file("fake-browser.log"), sample.path + "/hit-vault.htm\n");
-    tmux.sendKeys("q");
-    ASSERT_TRUE(tmux.waitForGone("Key Operations")) << tmux.capture();
-    EXPECT_EQ(tmux.line(3), row21);
-
-    tmux.sendKeys("q");
-    ASSERT_TRUE(tmux.waitForExit()) << tmux.capture();
-    EXPECT_EQ(tmux.exitStatus(), 0);
-    EXPECT_TRUE(tmux.terminalUsable()) << tmux.ttySettingsAfter();
+    EXPECT_EQ(songLines(), 100);
+    test::TmuxSession tmux(sample.path, {"s"}, sample.environment());
+    ASSERT_TRUE(press(tmux, "Space", "Tones and I                   - Edited Title"));
 }
 
 }  // namespace hv

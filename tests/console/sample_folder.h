@@ -1,5 +1,4 @@
-// A copy of the sample folder for the end-to-end tests, and a step that
-// presses a key and waits for the screen to answer.
+// A sample-folder copy for the end-to-end tests, and a key press that waits for the screen.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -2,7 +2,6 @@
 // every property of its harness.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 
 #include "database/text_files.h"
@@ -18,20 +17,19 @@ TEST(FuzzCorpus, EveryInputHoldsItsHarnessProperties) {
         {"screens", fuzzScreens},
     };
     for (auto [name, harness] : harnesses) {
-        std::vector<std::filesystem::path> inputs;
-        for (const auto& entry : std::filesystem::directory_iterator(
-                 test::sourcePath(std::string("tests/fuzz/corpus/") + name)))
-            inputs.push_back(entry.path());
-        EXPECT_FALSE(inputs.empty()) << name;
-        std::sort(inputs.begin(), inputs.end());
-        for (const auto& input : inputs) {
-            std::string bytes = readWholeFile(input).value();
+        int inputs = 0;
+        for (const auto& input : std::filesystem::directory_iterator(
+                 test::sourcePath(std::string("tests/fuzz/corpus/") + name))) {
+            ++inputs;
+            std::string bytes = readWholeFile(input.path()).value();
             try {
                 harness(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
             } catch (const PropertyFailure& failure) {
-                ADD_FAILURE() << name << "/" << input.filename().string() << ": " << failure.what;
+                ADD_FAILURE() << name << "/" << input.path().filename().string() << ": "
+                              << failure.what;
             }
         }
+        EXPECT_GT(inputs, 0) << name;
     }
 }
 

@@ -28,7 +28,7 @@ int fuzzPageTemplate(const uint8_t* data, size_t size) {
     std::vector<std::string> parts = splitInput(data, size, 2);
     requireWholePieces(parts[0]);
 
-    // Kept from input to input, as a table made anew costs more than the run.
+    // Static, as a new table costs more than the run.
     static SongTable songs;
     songs.count = 0;
     std::string_view lines = parts[1];

@@ -1,9 +1,7 @@
 // The whole program through the scripted screen: a settings file, a song
-// list and the keys, cut from one input at record separators. Every command
-// of the main menu may run; the cursor never leaves the screen and the table
-// never leaves its rows. Running out of keys ends the run.
+// list and the keys, cut from one input; the cursor never leaves the screen
+// and the table never leaves its rows. Running out of keys ends the run.
 #include <algorithm>
-#include <memory>
 
 #include "app.h"
 #include "console/terminal/scripted_backend.h"
@@ -25,17 +23,14 @@ constexpr int kSpecialKeys[] = {
     kKeyEscape, kKeyEnter,    kKeyBackspace, kKeyTab,  kKeyNone};
 constexpr size_t kMostKeys = 4000;
 
-class CheckedBackend : public ScriptedBackend {
-  public:
-    explicit CheckedBackend(const App& app) : app_(app) {}
+struct CheckedBackend : ScriptedBackend {
+    explicit CheckedBackend(const App& a) : app_(a) {}
     void present(const CellGrid&, int row, int col) override {
         require(row >= 0 && row < kScreenRows && col >= 0 && col < kScreenCols,
                 "the cursor left the screen");
         require(app_.songs.count >= 0 && app_.songs.count <= kSongCapacity,
                 "the song count left the table");
     }
-
-  private:
     const App& app_;
 };
 
@@ -60,16 +55,15 @@ int fuzzScreens(const uint8_t* data, size_t size) {
     app.env.startBrowser = [](const std::string&, const std::string&) {};
     app.env.runCommand = [](const std::string&) {};
     app.browserProgram = "browser";
-    auto backend = std::make_unique<CheckedBackend>(app);
-    CheckedBackend& keys = *backend;
-    app.screen.backend = std::move(backend);
+    auto* keys = new CheckedBackend(app);
+    app.screen.backend.reset(keys);
 
     std::string typed = withoutSlashes(parts[2]).substr(0, kMostKeys);
     for (unsigned char c : typed) {
         if (c >= 0x80 && c < 0xE0)
-            keys.key(kSpecialKeys[(c - 0x80) % std::size(kSpecialKeys)]);
+            keys->key(kSpecialKeys[(c - 0x80) % std::size(kSpecialKeys)]);
         else
-            keys.text(std::string(1, static_cast<char>(c)));
+            keys->text(std::string(1, static_cast<char>(c)));
     }
     try {
         runProgram(app, {"S"});

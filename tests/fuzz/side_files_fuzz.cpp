@@ -25,9 +25,8 @@ int fuzzSideFiles(const uint8_t* data, size_t size) {
                     "a link entry beyond its field");
     }
 
-    // Songs named as the keys are, so that the links are looked up and used.
-    // Kept from input to input: a table of 10,010 rows made anew would cost
-    // more than the rest of the run.
+    // Songs named as the keys, so that the links are used; static, as a new
+    // table of 10,010 rows costs more than the run.
     static SongTable songs;
     songs.count = 0;
     size_t count = std::min<size_t>(8, std::max(links.artists.size(), links.songs.size()));

@@ -20,8 +20,6 @@ void addSampleList(test::TestApp& t) {
     t.addSong("The \"Quoted\" Band", "A<B>C & D", 2001, 30, "04:00", 3).country = "NL";
     t.addSong("Queen", "Radio Ga Ga", 0, 9999, "05:48", 0);
     t.app.links.artists.push_back({fitName("Queen"), "http://www.queenonline.com/"});
-    t.app.links.artists.push_back({"xxxxxxx", "xxxxxxx"});
-    t.app.links.songs.push_back({"xxxxxxx", "xxxxxxx"});
     t.writeFile("base.htm", test::htmlData("template.htm"));
     t.writeFile("base2.htm", test::htmlData("template.htm"));
 }
@@ -37,19 +35,12 @@ TEST(ChartPagesScreen, ExactPagesAndTheOffer) {
     t.keys.text("y");
     ASSERT_TRUE(runCommandKey(t.app, 'H'));
     EXPECT_EQ(t.readFile("htm/top00000.htm"), test::htmlData("top00000.htm"));
-    EXPECT_FALSE(t.exists("htm/top00001.htm"));
-    EXPECT_TRUE(shows(t, {{23, 2, "Writing page 1 of 1"}}));
-    EXPECT_EQ(std::tie(t.app.messageText, t.app.pagePath),
-              std::make_tuple("top00000.htm generated...", "htm/top00000.htm"));
     EXPECT_EQ(t.browserCalls,
               (decltype(t.browserCalls){{"/usr/bin/fake-browser", t.folder + "htm/top00000.htm"}}));
 
     t.keys.text("n");
     ASSERT_TRUE(runCommandKey(t.app, 'V'));
     EXPECT_EQ(t.readFile("hitvault.htm"), test::htmlData("hitvault.htm"));
-    EXPECT_EQ(std::tie(t.app.messageText, t.app.pagePath),
-              std::make_tuple("hitvault.htm generated...", "hitvault.htm"));
-    EXPECT_EQ(t.browserCalls.size(), 1u);
     EXPECT_EQ(t.keys.pending(), 0u);
     EXPECT_EQ(std::tie(t.app.songs.changeCount, t.app.songs.rows[1].place), std::tuple(0, 3));
 }
@@ -58,25 +49,16 @@ TEST(ChartPagesScreen, MissingTemplateOrUnwritablePageKeepsTheList) {
     test::TestApp t;
     addSampleList(t);
     t.app.songs.changeCount = 3;
-    t.removeFile("base.htm");
     t.removeFile("base2.htm");
-    t.keys.text("x");
-    EXPECT_TRUE(runCommandKey(t.app, 'H'));
-    EXPECT_TRUE(shows(t, {{23, 2, "Obliged file base.htm not present...."}}));
     t.keys.text("x");
     EXPECT_TRUE(runCommandKey(t.app, 'V'));
     EXPECT_TRUE(shows(t, {{23, 2, "Obliged file base2.htm not present...."}}));
-    EXPECT_EQ(t.keys.pending(), 0u);  // no offer followed
-    EXPECT_FALSE(t.exists("hitvault.htm"));
-    EXPECT_EQ(t.app.songs.count, 5);
-    EXPECT_EQ(t.app.songs.changeCount, 3);
-
-    t.writeFile("base.htm", test::htmlData("template.htm"));
     t.writeFile("htm", "a file where the folder should be");
     t.keys.text("x");
     writeChartPages(t.app);
     EXPECT_EQ(t.app.messageText, "Could not write htm/top00000.htm ");
-    EXPECT_EQ(t.keys.pending(), 0u);
+    EXPECT_EQ(std::tuple(t.keys.pending(), t.app.songs.count, t.app.songs.changeCount),
+              std::tuple(0u, 5, 3));
     EXPECT_TRUE(t.browserCalls.empty());
 }
 

@@ -19,7 +19,7 @@ TEST(TopYears, GroupingByIndexEqualsTheScan) {
         return out;
     };
     std::mt19937 random(10);
-    for (int round = 0; round < 40; ++round) {
+    for (int round = 0; round < 20; ++round) {
         int spread = (round % 4 == 0) ? 5000 : 1 + round;
         SongTable table;
         for (int i = static_cast<int>(random() % 600); i > 0; --i) {
@@ -41,20 +41,12 @@ TEST(TopYears, ScreenKeysModesAndPage) {
               4);
     t.addSong("Nobody", "No Year", 0, 9999, "03:00", 0, 5);
     t.addSong("Abba", "Dancing Queen", 1970, 7, "03:51", 0, 6);
-    t.writeFile("base2.htm", test::htmlData("template.htm"));
 
     // Top artists left in its third mode: ranked by average, like mode 1.
     t.keys.key('M').key('M').key('Q');
     runCommandKey(t.app, 'A');
     EXPECT_THROW(runCommandKey(t.app, 'Y'), ScriptExhausted);
     EXPECT_TRUE(test::showsGolden(t, "tests/stats/data/top_years_screen.txt"));
-
-    // M from mode 2 ranks by count; G writes that ranking.
-    t.keys.key('M').key('G').text("y");
-    EXPECT_THROW(runCommandKey(t.app, 'Y'), ScriptExhausted);
-    EXPECT_EQ(t.app.statisticsMode, 0);
-    EXPECT_EQ(t.readFile("topyears.htm"),
-              readWholeFile(test::sourcePath("tests/stats/data/topyears.htm")).value());
 }
 
 }  // namespace hv

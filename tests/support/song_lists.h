@@ -37,16 +37,15 @@ inline Song& addSong(SongTable& t, const std::string& artist, const std::string&
                      int year = 2000, int prevRank = 9999, const std::string& duration = "03:30",
                      int votes = 0, int place = 0) {
     if (t.count >= kSongCapacity) throw std::runtime_error("test table full");
-    Song& s = t.rows[t.count];
-    s = Song{place ? place : t.count + 1,
-             fitName(artist),
-             fitName(title),
-             year,
-             prevRank,
-             duration,
-             votes,
-             ""};
-    ++t.count;
+    Song& s = t.rows[t.count++];
+    s = {place ? place : t.count,
+         fitName(artist),
+         fitName(title),
+         year,
+         prevRank,
+         duration,
+         votes,
+         ""};
     return s;
 }
 

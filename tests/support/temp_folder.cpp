@@ -4,20 +4,18 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
-#include <vector>
+
+#include "database/text_files.h"
 
 namespace hv::test {
 
 namespace fs = std::filesystem;
 
 TempFolder::TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "hitvault-test-XXXXXX").string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    if (!::mkdtemp(name.data())) throw std::runtime_error("cannot create a temporary folder");
-    folder = std::string(name.data()) + "/";
+    folder = (fs::temp_directory_path() / "hitvault-test-XXXXXX").string();
+    if (!::mkdtemp(folder.data())) throw std::runtime_error("cannot create a temporary folder");
+    folder += "/";
 }
 
 TempFolder::~TempFolder() {
@@ -34,11 +32,9 @@ void TempFolder::writeFile(const std::string& name, const std::string& content) 
 }
 
 std::string TempFolder::readFile(const std::string& name) const {
-    std::ifstream in(folder + name, std::ios::binary);
-    if (!in) throw std::runtime_error("test file missing: " + name);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
+    std::optional<std::string> text = readWholeFile(folder + name);
+    if (!text) throw std::runtime_error("test file missing: " + name);
+    return *text;
 }
 
 bool TempFolder::exists(const std::string& name) const {

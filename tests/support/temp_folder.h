@@ -1,6 +1,4 @@
 // A temporary working folder, removed with all it holds when the test ends.
-// Tests of the core use it on its own, without the program state, so that a
-// change to app.h does not rebuild them.
 #pragma once
 
 #include <string>

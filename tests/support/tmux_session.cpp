@@ -6,7 +6,6 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -37,12 +36,6 @@ bool pollUntil(int timeoutMs, Done done) {
         std::this_thread::sleep_for(std::chrono::milliseconds(30));
     }
     return true;
-}
-
-std::string makeScratchFolder() {
-    std::string name = (std::filesystem::temp_directory_path() / "hitvault-tmux-XXXXXX").string();
-    if (!::mkdtemp(name.data())) throw std::runtime_error("cannot create a temporary folder");
-    return name;
 }
 
 // Starts the program in the folder with its pid recorded, then notes the exit
@@ -78,13 +71,10 @@ void applySgr(const std::string& parameters, int& fg, int& bg) {
     if (p.empty()) p.push_back(0);
     for (size_t i = 0; i < p.size(); ++i) {
         int n = p[i];
-        if (n == 0) fg = bg = -1;
-        if (n >= 30 && n <= 37) fg = n - 30;
-        if (n >= 90 && n <= 97) fg = n - 90 + 8;
-        if (n >= 40 && n <= 47) bg = n - 40;
-        if (n >= 100 && n <= 107) bg = n - 100 + 8;
-        if (n == 39) fg = -1;
-        if (n == 49) bg = -1;
+        if (n == 0 || n == 39) fg = -1;
+        if (n == 0 || n == 49) bg = -1;
+        if (n % 10 < 8 && (n / 10 == 3 || n / 10 == 9)) fg = n % 10 + (n >= 90 ? 8 : 0);
+        if (n % 10 < 8 && (n / 10 == 4 || n / 10 == 10)) bg = n % 10 + (n >= 100 ? 8 : 0);
         if (n == 38 || n == 48) {
             bool indexed = i + 2 < p.size() && p[i + 1] == 5;
             (n == 38 ? fg : bg) = indexed && p[i + 2] < 16 ? p[i + 2] : -1;
@@ -96,15 +86,12 @@ void applySgr(const std::string& parameters, int& fg, int& bg) {
 }  // namespace
 
 TmuxSession::TmuxSession(const std::string& folder, const std::vector<std::string>& args,
-                         const std::vector<std::string>& environment)
-    : scratch_(makeScratchFolder()) {
-    std::ofstream(scratch_ + "/run.sh") << paneScript(scratch_, folder, args, environment);
+                         const std::vector<std::string>& environment) {
+    std::ofstream(scratch_.folder + "run.sh")
+        << paneScript(scratch_.folder, folder, args, environment);
     auto [status, output] = tmux({"new-session", "-d", "-s", "hv", "-x", "80", "-y", "25", "-c",
-                                  folder, "sh " + shellQuote(scratch_ + "/run.sh")});
-    if (status != 0) {
-        std::filesystem::remove_all(scratch_);
-        throw std::runtime_error("tmux new-session failed: " + output);
-    }
+                                  folder, "sh " + shellQuote(scratch_.folder + "run.sh")});
+    if (status != 0) throw std::runtime_error("tmux new-session failed: " + output);
     // A detached session keeps its size only while no client asks otherwise.
     tmux({"set-option", "-t", "hv", "window-size", "manual"});
     resize(80, 25);
@@ -112,13 +99,12 @@ TmuxSession::TmuxSession(const std::string& folder, const std::vector<std::strin
 
 TmuxSession::~TmuxSession() {
     if (exitStatus() < 0) signal(SIGKILL);
-    tmux({"kill-server"});  // its socket is in the scratch folder
-    std::error_code ignored;
-    std::filesystem::remove_all(scratch_, ignored);
+    tmux({"kill-server"});  // before its socket's folder goes
 }
 
 std::pair<int, std::string> TmuxSession::tmux(const std::vector<std::string>& args) {
-    std::string command = "unset TMUX; exec tmux -u -f /dev/null -S " + shellQuote(scratch_ + "/s");
+    std::string command =
+        "unset TMUX; exec tmux -u -f /dev/null -S " + shellQuote(scratch_.folder + "s");
     for (const std::string& a : args) command += " " + shellQuote(a);
     FILE* pipe = ::popen((command + " </dev/null 2>&1").c_str(), "r");
     if (!pipe) return {-1, ""};
@@ -130,7 +116,7 @@ std::pair<int, std::string> TmuxSession::tmux(const std::vector<std::string>& ar
 }
 
 std::string TmuxSession::readScratch(const std::string& name) const {
-    return readWholeFile(scratch_ + "/" + name).value_or("");
+    return readWholeFile(scratch_.folder + name).value_or("");
 }
 
 void TmuxSession::resize(int columns, int rows) {

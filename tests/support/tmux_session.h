@@ -1,14 +1,7 @@
-// Drives the real program in a detached 80 x 25 tmux pane, for end-to-end
-// tests: keys go in with send-keys, the screen comes back with capture-pane.
-//
-// Each session has its own tmux server (a private socket), so tests never
-// see each other's panes nor a tmux the developer is running. The pane's
-// script records the program's exit status and tty settings and then stays,
-// so what the program left on the pane can still be captured.
-//
-// sendKeys takes tmux's key names: "F1".."F12", "Up", "PPage" (Page Up),
-// "NPage" (Page Down), "Home", "End", "IC" (Insert), "DC" (Delete), "Enter",
-// "Space", "KP+" (keypad plus), "A" (Shift+A), "C-c"... type() sends literal text.
+// Drives the real program in a detached 80 x 25 tmux pane with its own tmux
+// server; the pane's script records the exit status and tty settings, then
+// stays so the pane can still be captured. Keys use tmux's names ("F1",
+// "PPage", "IC", "DC", "KP+", "C-c"...); type() sends literal text.
 #pragma once
 
 #include <cstdlib>
@@ -16,6 +9,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "support/temp_folder.h"
 
 namespace hv::test {
 
@@ -60,7 +55,8 @@ class TmuxSession {
     std::pair<int, std::string> tmux(const std::vector<std::string>& args);  // status, output
     std::string readScratch(const std::string& name) const;
 
-    std::string scratch_;  // private folder for the server's socket, the script and its records
+    // Private folder for the server's socket, the script and its records.
+    TempFolder scratch_;
 };
 
 }  // namespace hv::test
