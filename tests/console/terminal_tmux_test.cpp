@@ -40,11 +40,12 @@ TEST(TerminalTmux, UnknownOrDumbTerminalTypeEndsWithOneLine) {
         test::TmuxSession tmux(kTemp, {"--keys"}, {"TERM=" + term});
         ASSERT_TRUE(tmux.waitForExit()) << tmux.capture();
         EXPECT_EQ(tmux.exitStatus(), 1) << term;
-        std::string screen = tmux.capture();
-        std::erase(screen, '\n');  // the line is longer than the pane is wide
-        EXPECT_NE(screen.find("unknown terminal type \"" + term + "\"hitvault-exit=1"),
+        std::string screen = tmux.capture(), joined = screen;
+        std::erase(joined, '\n');  // the line is longer than the pane is wide
+        EXPECT_NE(joined.find("failure in openScreen: unknown terminal type \"" + term + "\""),
                   std::string::npos)
             << screen;
+        EXPECT_EQ(screen.find("hitvault-exit=1"), screen.find("\nhitvault-exit") + 1) << screen;
         EXPECT_TRUE(tmux.terminalUsable()) << term;
     }
 }
