@@ -16,6 +16,7 @@ asan_dir="${HITVAULT_ASAN_BUILD_DIR:-build-asan}"
 status=0
 passed=0
 failed=0
+skipped=0
 log="$(mktemp)"
 trap 'rm -f "$log"' EXIT
 
@@ -41,8 +42,12 @@ run_suite() {
         local total fails
         total="$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$summary")"
         fails="$(sed -E 's/.*, ([0-9]+) tests failed.*/\1/' <<<"$summary")"
-        passed=$((passed + total - fails))
+        # ctest counts a skipped test as passed and lists it as "(Skipped)".
+        local skips
+        skips="$(grep -cE '^[[:space:]]*[0-9]+ - .*\(Skipped\)$' "$log" || true)"
+        passed=$((passed + total - fails - skips))
         failed=$((failed + fails))
+        skipped=$((skipped + skips))
     else
         result=1
     fi
@@ -78,5 +83,5 @@ run_suite "$asan_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHITVAULT_SANITIZE=ON \
 if [ "$status" -ne 0 ]; then
     echo "=== FAILED: see the output above"
 fi
-echo "tests: $passed passed, $failed failed"
+echo "tests: $passed passed, $failed failed, $skipped skipped"
 exit "$status"
