@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app.h"
+#include "command_line.h"
 #include "console/system_environment.h"
 #include "console/terminal/key_diagnostic.h"
 #include "console/terminal/terminal_backend.h"
@@ -63,10 +64,24 @@ void surviveFileSizeLimit() {
 
 int programMain(int argc, char** argv) {
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const CommandLineAction action = commandLineAction(args);
+    switch (action) {
+        case CommandLineAction::Help:
+            std::fputs(usageText().c_str(), stdout);
+            return 0;
+        case CommandLineAction::Version:
+            std::printf("hitvault %s\n", kProgramVersion);
+            return 0;
+        case CommandLineAction::Unknown:
+            std::fputs(usageText().c_str(), stderr);
+            return 2;
+        default:
+            break;
+    }
     surviveFileSizeLimit();
     App app;
     app.screen.backend = makeTerminalBackend();
-    if (!args.empty() && args[0] == "--keys")
+    if (action == CommandLineAction::KeyDiagnostic)
         return guarded(app.screen, [&] { return runKeyDiagnostic(app.screen); });
     app.env = systemEnvironment();
     return guarded(app.screen, [&] { return runProgram(app, args); });
