@@ -8,6 +8,7 @@ CommandLineAction commandLineAction(const std::vector<std::string>& args) {
         if (a.empty() || a[0] != '-') continue;
         if (a == "--help" || a == "-h") return CommandLineAction::Help;
         if (a == "--version") return CommandLineAction::Version;
+        if (a == "--publish") return CommandLineAction::Publish;
         return CommandLineAction::Unknown;
     }
     return CommandLineAction::Run;
@@ -15,12 +16,15 @@ CommandLineAction commandLineAction(const std::vector<std::string>& args) {
 
 std::string usageText() {
     return "Usage: hitvault [S]\n"
-           "       hitvault --keys | --help | --version\n"
+           "       hitvault --publish | --keys | --help | --version\n"
            "\n"
            "HITVAULT Statistics keeps a yearly song chart in an 80 x 25 terminal.\n"
            "Start it in the working folder: every file is read and written there.\n"
            "\n"
            "  S          start without the title screen and its sound\n"
+           "  --publish  write every page from the working folder's list without a\n"
+           "             screen (one line per page; status 1 if a page failed);\n"
+           "             for cron, e.g.  0 6 * * 1  cd ~/chart && hitvault --publish\n"
            "  --keys     show the code each key press arrives with (Q ends it)\n"
            "  --help     show this text\n"
            "  --version  show the program's version\n"

@@ -8,7 +8,7 @@ namespace hv {
 
 constexpr const char* kProgramVersion = "1.0";
 
-enum class CommandLineAction { Run, KeyDiagnostic, Help, Version, Unknown };
+enum class CommandLineAction { Run, KeyDiagnostic, Help, Version, Publish, Unknown };
 
 // The first argument that begins with "-" decides; "--keys" counts only as
 // the first argument, as it always has. Anything else runs the program.

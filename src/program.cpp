@@ -13,6 +13,7 @@
 #include "console/terminal/key_diagnostic.h"
 #include "console/terminal/terminal_backend.h"
 #include "database/startup_screen.h"
+#include "publish.h"
 
 namespace hv {
 
@@ -72,6 +73,8 @@ int programMain(int argc, char** argv) {
         case CommandLineAction::Version:
             std::printf("hitvault %s\n", kProgramVersion);
             return 0;
+        case CommandLineAction::Publish:
+            return publishSite(currentFolder(), systemEnvironment().currentYear, stdout, stderr);
         case CommandLineAction::Unknown:
             std::fputs(usageText().c_str(), stderr);
             return 2;

@@ -90,7 +90,7 @@ std::string chooseBrowser(const char* browserVariable, const char* pathVariable)
     return "";
 }
 
-void findBrowser(App& app) {
+std::string currentFolder() {
     std::vector<char> buffer(4096);
     while (!::getcwd(buffer.data(), buffer.size())) {
         if (buffer.size() > (1u << 20)) {
@@ -102,7 +102,11 @@ void findBrowser(App& app) {
     }
     std::string folder = buffer.data();
     if (folder.empty() || folder.back() != '/') folder.push_back('/');
-    app.env.workingFolder = folder;
+    return folder;
+}
+
+void findBrowser(App& app) {
+    app.env.workingFolder = currentFolder();
     app.browserProgram = chooseBrowser(std::getenv("BROWSER"), std::getenv("PATH"));
 }
 

@@ -15,6 +15,8 @@ void runQuietCommand(const std::string& command);
 
 Environment systemEnvironment();
 
+// The current folder with a trailing "/".
+std::string currentFolder();
 // Sets the working folder (the current folder with a trailing "/") and the
 // browser program.
 void findBrowser(App& app);
