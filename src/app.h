@@ -11,6 +11,7 @@
 #include "database/settings.h"
 #include "database/side_files.h"
 #include "database/song_table.h"
+#include "database/text_encoding.h"
 #include "database/text_files.h"
 
 namespace hv {
@@ -44,6 +45,9 @@ struct App {
     // False while the table does not hold the database file's songs (a
     // start-up whose import failed): such a table is never saved over a file.
     bool listLoaded = true;
+    // The encoding of the song database file the list came from; a save
+    // writes it back in the same one.
+    TextEncoding listEncoding = TextEncoding::Windows1252;
 
     // Shared prompt fields.
     std::string messageText;

@@ -138,7 +138,8 @@ namespace {
 bool keepUnsavedChanges(App& app, bool tell) {
     if (app.songs.changeCount == 0) return true;
     const std::string& database = app.settings.songDatabase;
-    bool kept = writeRescueCopy(app.env.workingFolder, database, app.songs, app.settings.chartYear);
+    bool kept = writeRescueCopy(app.env.workingFolder, database, app.songs, app.settings.chartYear,
+                                app.listEncoding);
     if (tell) {
         const std::string name = rescueCopyName(database);
         showTerminalNote(app.screen,

@@ -2,6 +2,7 @@
 
 #include <unordered_set>
 
+#include "database/list_encoding.h"
 #include "database/side_files.h"
 
 namespace hv {
@@ -18,7 +19,11 @@ StoredList storeImportedList(const std::string& folder, SongFileContents& list, 
         result.failedFile = kSettingsFile;
     } else {
         if (afterWrite) afterWrite(kSettingsFile);
-        if (!writeColumnFiles(folder, list.songs, result.failedFile, afterWrite) &&
+        // The encoding before the column files: they are loaded only once
+        // complete, and then with the encoding of the list they hold.
+        bool recorded = recordListEncoding(folder, updated.songDatabase, list.encoding);
+        if (!recorded) result.failedFile = kListEncodingFile;
+        if ((!recorded || !writeColumnFiles(folder, list.songs, result.failedFile, afterWrite)) &&
             onFailure == OnWriteFailure::KeepOldList) {
             // Without "band.txt" the next start imports the list these name.
             writeSettings(folder, settings);

@@ -29,7 +29,8 @@ struct StoredList {
     int bands = 0;
 };
 
-// Writes the settings (with the header's chart year), then the column files,
+// Writes the settings (with the header's chart year), the record of the
+// list's encoding, then the column files,
 // and fills the table and applies "country.txt". With KeepOldList a failure
 // changes nothing in memory and puts the old settings back; either way no
 // column file set is left for the next start to load.

@@ -157,7 +157,10 @@ ImportResult importDatabase(App& app, ImportCaller caller) {
         caller == ImportCaller::StartUp ? OnWriteFailure::TakeNewList : OnWriteFailure::KeepOldList;
     StoredList stored =
         storeImportedList(app.env.workingFolder, list, app.settings, app.songs, onFailure);
-    if (stored.tableReplaced) app.listLoaded = true;
+    if (stored.tableReplaced) {
+        app.listLoaded = true;
+        app.listEncoding = list.encoding;
+    }
     if (!stored.stored) {
         showMessage(app, "Could not write " + stored.failedFile + " ");
         return ImportResult::WriteFailed;
@@ -167,6 +170,10 @@ ImportResult importDatabase(App& app, ImportCaller caller) {
     printText(s, "Imported %4d Songs", app.songs.count);
     moveCursor(s, 11, 10);
     printText(s, "Imported %4d Bands", stored.bands);
+    if (list.replacedCharacters > 0) {
+        moveCursor(s, 12, 10);
+        printText(s, "Replaced %4d Characters by ? (not in Windows-1252)", list.replacedCharacters);
+    }
     putTextAt(s, 13, 10, "Press a Key...");
     readChar(s);
     return ImportResult::Imported;

@@ -11,9 +11,9 @@ std::string rescueCopyName(const std::string& databaseName) {
 }
 
 bool writeRescueCopy(const std::string& folder, const std::string& databaseName,
-                     const SongTable& table, int chartYear) {
+                     const SongTable& table, int chartYear, TextEncoding encoding) {
     return writeFileAtomically(folderPath(folder, rescueCopyName(databaseName)),
-                               formatSongList(rankedCopy(table), chartYear));
+                               formatSongList(rankedCopy(table), chartYear, encoding));
 }
 
 }  // namespace hv

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "database/song_table.h"
+#include "database/text_encoding.h"
 
 namespace hv {
 
@@ -16,6 +17,7 @@ std::string rescueCopyName(const std::string& databaseName);
 // Writes the list, in ranking order and the same bytes a save would write,
 // to the rescue copy of the working folder. False when it cannot be written.
 bool writeRescueCopy(const std::string& folder, const std::string& databaseName,
-                     const SongTable& table, int chartYear);
+                     const SongTable& table, int chartYear,
+                     TextEncoding encoding = TextEncoding::Windows1252);
 
 }  // namespace hv

@@ -10,11 +10,11 @@
 
 namespace hv {
 
-std::string formatSongList(const SongTable& table, int chartYear) {
+std::string formatSongList(const SongTable& table, int chartYear, TextEncoding encoding) {
     std::string out = formatSongFileHeader(chartYear);
     for (int r = 0; r < table.count && r < kSongCapacity; ++r) out += formatSongLine(table.rows[r]);
     out += "\n";
-    return out;
+    return encoding == TextEncoding::Windows1252 ? out : encodeText(out, encoding);
 }
 
 bool mayReplaceFile(const std::string& path) {
@@ -25,12 +25,12 @@ bool mayReplaceFile(const std::string& path) {
 }
 
 SaveResult writeSongList(const std::string& folder, const std::string& databaseName,
-                         const SongTable& table, int chartYear,
+                         const SongTable& table, int chartYear, TextEncoding encoding,
                          const std::function<void(SaveStep)>& afterStep) {
     SaveResult result;
     const std::string path = folderPath(folder, databaseName);
     if (!mayReplaceFile(path)) return result;
-    const std::string content = formatSongList(table, chartYear);
+    const std::string content = formatSongList(table, chartYear, encoding);
     const std::optional<std::string> old = readWholeFile(path);
     auto step = [&](SaveStep s) {
         if (afterStep) afterStep(s);

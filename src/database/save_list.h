@@ -5,12 +5,14 @@
 #include <string>
 
 #include "database/song_table.h"
+#include "database/text_encoding.h"
 
 namespace hv {
 
 // The whole file: the header line, one line per song in list order, and the
-// closing empty line.
-std::string formatSongList(const SongTable& table, int chartYear);
+// closing empty line; in the encoding of the file the list came from.
+std::string formatSongList(const SongTable& table, int chartYear,
+                           TextEncoding encoding = TextEncoding::Windows1252);
 
 // A read-only file is the user's sign that it must not be replaced, even
 // though the folder would allow renaming a new one over it. The mark counts
@@ -37,7 +39,7 @@ enum class SaveStep { newFileReady, backupsMade, columnFilesDiscarded };
 // Nothing written when the file cannot be written or may not be replaced;
 // the old file is then left as it was.
 SaveResult writeSongList(const std::string& folder, const std::string& databaseName,
-                         const SongTable& table, int chartYear,
+                         const SongTable& table, int chartYear, TextEncoding encoding,
                          const std::function<void(SaveStep)>& afterStep = {});
 
 }  // namespace hv

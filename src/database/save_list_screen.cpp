@@ -126,7 +126,7 @@ bool writeSongList(App& app) {
         return false;
     }
     SaveResult result = writeSongList(app.env.workingFolder, app.settings.songDatabase, app.songs,
-                                      app.settings.chartYear);
+                                      app.settings.chartYear, app.listEncoding);
     if (result.backupMissing) showMessage(app, "Could not make Backup ");
     if (!result.written) {
         showNotSaved(app, "List NOT saved: cannot write");

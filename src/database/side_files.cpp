@@ -21,7 +21,7 @@ LinkEntry parseLinkLine(std::string_view line) {
 
 std::vector<LinkEntry> readLinkTable(const std::string& path) {
     std::vector<LinkEntry> table;
-    LineReader reader(path);
+    LineReader reader(path, LineEnds::CrLfOrLf, Decoding::FromUtf8);
     std::string line;
     while (table.size() < kLinkTableMax && reader.next(line)) table.push_back(parseLinkLine(line));
     return table;
@@ -43,7 +43,7 @@ void applyCountryFile(const std::string& folder, SongTable& table) {
     for (Song& s : table.rows) s.country.clear();
     // Lines apply in file order, so the last line for an artist decides.
     std::unordered_map<std::string, std::string> codes;
-    LineReader reader(folderPath(folder, kCountryFile));
+    LineReader reader(folderPath(folder, kCountryFile), LineEnds::CrLfOrLf, Decoding::FromUtf8);
     std::string line;
     while (reader.next(line)) {
         if (auto entry = parseCountryLine(line)) codes[entry->artistKey] = entry->code;

@@ -1,5 +1,6 @@
 // The side files read with the table: artist and song links ("url.txt",
-// "songurl.txt") and the artists' country codes ("country.txt").
+// "songurl.txt") and the artists' country codes ("country.txt"). A UTF-8
+// file is converted first, so its keys are counted in characters.
 #pragma once
 
 #include <optional>

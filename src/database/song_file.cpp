@@ -183,9 +183,11 @@ SongLayout layoutOfList(const std::vector<std::string_view>& songLines,
 SongFileContents readSongFile(const std::string& path, std::string_view databaseName,
                               int currentYear, int limit) {
     SongFileContents out;
-    LineReader reader(path);
+    LineReader reader(path, LineEnds::CrLfOrLf, Decoding::FromUtf8);
     if (!reader.isOpen()) return out;
     out.opened = true;
+    out.encoding = reader.encoding();
+    out.replacedCharacters = reader.replacedCharacters();
     std::string line;
     bool hadLineEnd = false;
     if (!reader.next(line, &hadLineEnd)) return out;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "database/song_table.h"
+#include "database/text_encoding.h"
 
 namespace hv {
 
@@ -67,6 +68,11 @@ struct SongFileContents {
     bool reachedMaximum = false;
     // Songs of the list that were not taken (beyond the limit or the maximum).
     int leftOut = 0;
+    // A UTF-8 file is converted before anything else reads it, so the
+    // 29-character rule counts the converted characters.
+    TextEncoding encoding = TextEncoding::Windows1252;
+    // Its characters that Windows-1252 cannot hold, each read as "?".
+    int replacedCharacters = 0;
 };
 
 // Reads the header and the songs up to the end of the list, at most `limit`

@@ -7,6 +7,7 @@
 #include "database/column_files.h"
 #include "database/configuration_screen.h"
 #include "database/import_screen.h"
+#include "database/list_encoding.h"
 #include "database/rescue_copy.h"
 #include "database/settings.h"
 #include "database/song_file.h"
@@ -56,6 +57,7 @@ bool loadTableAndSettings(App& app) {
     app.listLoaded = complete;
     if (std::optional<Settings> settings = readSettings(folder)) {
         app.settings = *settings;
+        app.listEncoding = readListEncoding(folder, app.settings.songDatabase);
         return !complete;
     }
     app.settings = defaultSettings(app.env.currentYear);

@@ -20,8 +20,20 @@ namespace {
 constexpr size_t kReadBlock = 65536;
 }  // namespace
 
-LineReader::LineReader(const std::string& path, LineEnds ends)
+LineReader::LineReader(const std::string& path, LineEnds ends, Decoding decoding)
     : keepCarriageReturns_(ends == LineEnds::LfOnly) {
+    if (decoding == Decoding::FromUtf8) {
+        // Whether a file is UTF-8 is only known once all of it is seen.
+        std::optional<std::string> bytes = readWholeFile(path);
+        if (!bytes) return;
+        DecodedText text = decodeText(*bytes);
+        inMemory_ = true;
+        encoding_ = text.encoding;
+        replaced_ = text.replaced;
+        decoded_ = std::move(text.text);
+        end_ = decoded_.size();
+        return;
+    }
     if (canOpenForReading(path)) file_ = std::fopen(path.c_str(), "rb");
     if (file_) {
         // The stream's own buffer would only copy every block once more.
@@ -35,6 +47,7 @@ LineReader::~LineReader() {
 }
 
 bool LineReader::fill() {
+    if (inMemory_) return false;
     start_ = 0;
     end_ = std::fread(buffer_.get(), 1, kReadBlock, file_);
     return end_ > 0;
@@ -42,11 +55,11 @@ bool LineReader::fill() {
 
 bool LineReader::next(std::string& line, bool* hadLineEnd) {
     line.clear();
-    if (!file_) return false;
+    if (!isOpen()) return false;
     bool any = false;
     while (start_ < end_ || fill()) {
         any = true;
-        const char* from = buffer_.get() + start_;
+        const char* from = (inMemory_ ? decoded_.data() : buffer_.get()) + start_;
         const size_t available = end_ - start_;
         const void* lf = std::memchr(from, '\n', available);
         if (lf) {

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "database/text_encoding.h"
+
 namespace hv {
 
 // A file name of the working folder (given with a trailing "/"); an absolute
@@ -22,14 +24,24 @@ std::string folderPath(const std::string& folder, const std::string& name);
 // tells a CR LF file apart).
 enum class LineEnds { CrLfOrLf, LfOnly };
 
+// Whether the file is taken byte for byte, or read whole first and, when it
+// is UTF-8, converted to the program's Windows-1252 (files from outside: song
+// lists and their side files).
+enum class Decoding { Bytes, FromUtf8 };
+
 class LineReader {
   public:
-    explicit LineReader(const std::string& path, LineEnds ends = LineEnds::CrLfOrLf);
+    explicit LineReader(const std::string& path, LineEnds ends = LineEnds::CrLfOrLf,
+                        Decoding decoding = Decoding::Bytes);
     ~LineReader();
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
 
-    bool isOpen() const { return file_ != nullptr; }
+    bool isOpen() const { return file_ != nullptr || inMemory_; }
+    // With Decoding::FromUtf8: what the file was, and how many of its
+    // characters became "?".
+    TextEncoding encoding() const { return encoding_; }
+    int replacedCharacters() const { return replaced_; }
     // Reads the next whole line without its line end. hadLineEnd tells
     // whether one was there (the last line of a file may lack it). False at
     // the end of the file.
@@ -51,6 +63,11 @@ class LineReader {
     std::unique_ptr<char[]> buffer_;
     size_t start_ = 0;
     size_t end_ = 0;
+    // A decoded file is held whole, in place of the block buffer.
+    bool inMemory_ = false;
+    std::string decoded_;
+    TextEncoding encoding_ = TextEncoding::Windows1252;
+    int replaced_ = 0;
 };
 
 // True when the path names a regular file that can be opened for reading.

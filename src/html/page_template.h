@@ -35,9 +35,15 @@ enum class MarkerScan {
 // stays CR LF and counts as one character).
 std::vector<std::string_view> templatePieces(std::string_view text);
 
+// Whether the template declares charset=utf-8 (or utf8) in its first meta
+// element that names a charset, in any case, quoted or not.
+bool declaresUtf8Charset(std::string_view html);
+
 // The page made from the template text: a piece holding the title marker is
 // replaced whole by the title line; then a piece (as it now stands) holding
-// the body marker is replaced by the body; every other piece is copied.
+// the body marker is replaced by the body; every other piece is copied. The
+// title line and the body are the program's Windows-1252 text; a template
+// that declares UTF-8 gets them converted, its own bytes staying as they are.
 std::string fillTemplate(std::string_view templateText, std::string_view titleLine,
                          const BodyWriter& body, MarkerScan scan = MarkerScan::wholeTemplate);
 

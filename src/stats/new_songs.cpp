@@ -234,7 +234,7 @@ PreviousYearList readPreviousYear(const std::string& folder, int chartYear,
                                   const EntryRead& onEntry) {
     PreviousYearList list;
     const std::string name = previousYearFileName(chartYear);
-    LineReader reader(folderPath(folder, name));
+    LineReader reader(folderPath(folder, name), LineEnds::CrLfOrLf, Decoding::FromUtf8);
     if (!reader.isOpen()) return list;
     list.opened = true;
     // The year lists of 2004 to 2006 have their own layouts; the first four

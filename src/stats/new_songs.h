@@ -31,7 +31,8 @@ std::string newSongsTitleLine(NewSongsMode mode, int chartYear);
 
 // The previous year's list: the file "%4d.txt" of chart year - 1, read as a
 // song list (header line skipped, up to the first line shorter than 3
-// characters). Only place, artist, title and year are used.
+// characters), UTF-8 converted as for an import. Only place, artist, title
+// and year are used.
 std::string previousYearFileName(int chartYear);
 struct PreviousYearList {
     bool opened = false;

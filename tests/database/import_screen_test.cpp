@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "database/save_list_screen.h"
 #include "song_list_fixtures.h"
 
 namespace hv {
@@ -60,6 +61,15 @@ TEST(ImportScreen, FailuresAndMissingFilesKeepTheList) {
     EXPECT_EQ(runImport(t, "gone.txt"), ImportResult::FileMissing);
     EXPECT_EQ(std::pair(t.app.songs.rows[0].artist, t.keys.pending()),
               std::pair(fitName("Kept Artist"), size_t{0}));
+}
+
+TEST(ImportScreen, AUtf8ListSaysWhatItCouldNotHoldAndSavesAsUtf8) {
+    test::TestApp t;
+    t.writeFile("utf.txt", test::kHeader2007 + genericLine(1, "Beyonc\xC3\xA9", "\xCE\xA9") + "\n");
+    ASSERT_EQ(runImport(t, "utf.txt"), ImportResult::Imported);
+    EXPECT_TRUE(shows(t, {{12, 10, "Replaced    1 Characters by ? (not in Windows-1252)"}}));
+    ASSERT_TRUE(writeSongList(t.app));
+    EXPECT_NE(t.readFile("utf.txt").find("\n1\tBeyonc\xC3\xA9 "), std::string::npos);
 }
 
 }  // namespace

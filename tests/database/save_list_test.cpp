@@ -15,6 +15,7 @@ namespace hv {
 namespace {
 
 namespace fs = std::filesystem;
+constexpr TextEncoding kWindows1252 = TextEncoding::Windows1252;
 
 const std::string kHeader2026 =
     "2026  Artist                        Song                          Year 2025 Duration Votes\n";
@@ -32,7 +33,8 @@ TEST(SaveList, AReadOnlyFileIsNotReplaced) {
     f.writeFile("locked.txt", "old\n");
     fs::permissions(f.folder + "locked.txt", fs::perms{0444});
     for (auto [name, allowed] : {std::pair{"locked.txt", false}, {"new.txt", true}}) {
-        EXPECT_EQ(writeSongList(f.folder, name, threeSongs(), 2026).written, allowed) << name;
+        EXPECT_EQ(writeSongList(f.folder, name, threeSongs(), 2026, kWindows1252).written, allowed)
+            << name;
         EXPECT_EQ(f.readFile(name), allowed ? kThreeSongsFile : "old\n") << name;
     }
 }
@@ -48,7 +50,7 @@ TEST(SaveList, AFullDiskLeavesTheOldFileAndNoHalfWrittenOne) {
     auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small{4096, old.rlim_max};
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    bool written = writeSongList(f.folder, "mysongs.txt", t, 2026).written;
+    bool written = writeSongList(f.folder, "mysongs.txt", t, 2026, kWindows1252).written;
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_FALSE(written);
@@ -66,7 +68,8 @@ TEST(SaveList, BandTxtGoesBeforeTheNewListTakesItsPlace) {
     auto files = [&](SaveStep) {
         seen.push_back(test::filesOf(f, {"mysongs.txt", "mysongs.001", "band.txt"}));
     };
-    ASSERT_TRUE(writeSongList(f.folder, "mysongs.txt", threeSongs(), 2026, files).written);
+    ASSERT_TRUE(
+        writeSongList(f.folder, "mysongs.txt", threeSongs(), 2026, kWindows1252, files).written);
     files({});
     EXPECT_EQ(seen, (std::vector<test::Texts>{{"old\n", "(none)", "columns\n"},
                                               {"old\n", "old\n", "columns\n"},
@@ -100,7 +103,7 @@ TEST(SaveList, ReadSaveReadKeepsEveryField) {
         return table;
     };
     const SongTable first = read();
-    ASSERT_TRUE(writeSongList(f.folder, "mysongs.txt", first, 2026).written);
+    ASSERT_TRUE(writeSongList(f.folder, "mysongs.txt", first, 2026, kWindows1252).written);
     const SongTable second = read();
     ASSERT_EQ(second.count, first.count);
     for (int r = 0; r < first.count; ++r)
@@ -131,7 +134,7 @@ TEST(SaveList, ALinkIsFollowedAndThePermissionsKept) {
     f.writeFile("real/list.txt", "old list\n");
     fs::permissions(f.folder + "real/list.txt", private_);
     fs::create_symlink("real/list.txt", f.folder + "link.txt");
-    ASSERT_TRUE(writeSongList(f.folder, "link.txt", threeSongs(), 2026).written);
+    ASSERT_TRUE(writeSongList(f.folder, "link.txt", threeSongs(), 2026, kWindows1252).written);
     EXPECT_TRUE(fs::is_symlink(f.folder + "link.txt"));
     EXPECT_EQ(f.readFile("real/list.txt"), kThreeSongsFile);
     EXPECT_EQ(fs::status(f.folder + "real/list.txt").permissions(), private_);

@@ -1,6 +1,6 @@
 // A song database file in the layout its first byte picks: what is read
 // survives the column files of the next start, and a save of it reads back
-// the same, in the generic layout the save writes.
+// the same, in the generic layout and the encoding the save writes.
 #include <algorithm>
 
 #include "database/column_files.h"
@@ -49,9 +49,15 @@ int fuzzSongList(const uint8_t* data, size_t size) {
 
     std::vector<Song> songs = read.songs;
     replaceTable(table, songs);
-    f.writeFile("saved.txt", formatSongList(table, read.chartYear));
+    const std::string saved = formatSongList(table, read.chartYear, read.encoding);
+    f.writeFile("saved.txt", saved);
     SongFileContents back = readSongFile(f.folder + "saved.txt", "saved.txt", kYear, kSongCapacity);
-    require(sameSongs(read.songs, back.songs), "a saved list reads back other songs");
+    // The one accepted change: a Windows-1252 list that no longer holds what
+    // made it invalid UTF-8 reads back as UTF-8.
+    const bool readsAsUtf8 = read.encoding == TextEncoding::Windows1252 &&
+                             detectEncoding(saved) != TextEncoding::Windows1252;
+    require(readsAsUtf8 || sameSongs(read.songs, back.songs),
+            "a saved list reads back other songs");
     require(!read.hasHeader || back.chartYear == read.chartYear, "a saved list changes its year");
     return 0;
 }

@@ -40,6 +40,22 @@ TEST(PageTemplate, TitleAndBodyReplaceTheirWholeLines) {
         "BODY\n<TITLE>..\nTEXT HERE\n");
 }
 
+TEST(PageTemplate, AUtf8TemplateGetsTheProgramsTextInUtf8) {
+    const std::pair<const char*, bool> declarations[] = {
+        {"<meta charset=\"UTF-8\">", true},
+        {"<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; Charset = utf8\">", true},
+        {"<meta charset=utf-8>", true},
+        {"<meta charset=\"windows-1252\">\n<meta charset=\"utf-8\">", false},
+        {"<meta charset=\"utf-16\">", false},
+        {"<p>charset=utf-8</p>", false}};
+    for (auto [text, utf8] : declarations) EXPECT_EQ(declaresUtf8Charset(text), utf8) << text;
+
+    const BodyWriter body = [](std::string& out) { out += "Beyonc\xE9\n"; };
+    const std::string head = "<meta charset=\"utf-8\"><!-- caf\xC3\xA9 -->\n";
+    EXPECT_EQ(fillTemplate(head + "<TITLE>..\nTEXT HERE\n", "<TITLE>\x80</TITLE>\n", body),
+              head + "<TITLE>\xE2\x82\xAC</TITLE>\nBeyonc\xC3\xA9\n");
+}
+
 TEST(PageTemplate, APageIsWrittenWholeOrNotAtAll) {
     test::TempFolder f;
     f.writeFile("t.htm", "<TITLE>..\nTEXT HERE\n");

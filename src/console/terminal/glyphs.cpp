@@ -90,4 +90,10 @@ int unicodeToWindows1252(char32_t character) {
     return -1;
 }
 
+InputEvent typedHighCharacter(char32_t character) {
+    int byte = unicodeToWindows1252(character);
+    if (byte < 0) return InputEvent{0, -1, false, true};
+    return InputEvent{0, byte, false};
+}
+
 }  // namespace hv

@@ -20,4 +20,8 @@ char32_t windows1252ToUnicode(unsigned char byte);
 // has no such character (or it is a control character).
 int unicodeToWindows1252(char32_t character);
 
+// What a typed character from 0x80 up arrives as: its Windows-1252 byte, or
+// an event marked not typable.
+InputEvent typedHighCharacter(char32_t character);
+
 }  // namespace hv

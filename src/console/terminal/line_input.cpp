@@ -4,6 +4,23 @@
 
 namespace hv {
 
+namespace {
+
+// Said for a second over whatever is on the screen; the line being typed and
+// the cursor stay as they were.
+void showNotTypable(Screen& s) {
+    const int row = s.cursorRow, col = s.cursorCol, attribute = s.attribute;
+    SavedRegion saved = openDialog(s, kDialogBox);
+    setAttribute(s, kAttrNormal);
+    putTextAt(s, 10, 24, "Character not in Windows-1252... ");
+    pauseScreen(s, 1000);
+    closeDialog(s, saved);
+    setAttribute(s, attribute);
+    moveCursor(s, row, col);
+}
+
+}  // namespace
+
 std::string readLine(Screen& s, size_t maxChars) {
     std::string field;
     readLine(s, field, maxChars);
@@ -23,6 +40,10 @@ void readLine(Screen& s, std::string& field, size_t maxChars) {
         // A failed read is not an answer: half-typed text must not be taken
         // as one. The backend ends the program when input stays unreadable.
         if (e.failed) continue;
+        if (e.notTypable) {
+            showNotTypable(s);
+            continue;
+        }
         if (e.ch == kKeyEnter || e.ch == '\n') return;
         if (e.ch == kKeyBackspace || e.ch == 127) {
             if (field.empty()) continue;
@@ -64,6 +85,10 @@ std::optional<std::string> readField(Screen& s, const LineField& field) {
     for (;;) {
         InputEvent e = nextInput(s);
         if (e.failed) continue;
+        if (e.notTypable) {
+            showNotTypable(s);
+            continue;
+        }
         if (e.ch == kKeyEnter || e.ch == '\n') return text;
         if (e.ch == kKeyEscape && field.escapeLeaves) return std::nullopt;
         if (e.ch == kKeyBackspace || e.ch == 127) {

@@ -12,7 +12,8 @@ namespace hv {
 
 // Reads a typed line at the cursor, echoed in the current attribute, with
 // Backspace editing; Enter ends it. At most maxChars characters are accepted
-// (the receiving field's size); further characters are ignored.
+// (the receiving field's size); further characters are ignored. A character
+// that Windows-1252 cannot hold is refused with a short notice.
 std::string readLine(Screen& s, size_t maxChars);
 void readLine(Screen& s, std::string& field, size_t maxChars);
 

@@ -41,6 +41,9 @@ struct InputEvent {
     int vk = 0;
     int ch = -1;
     bool failed = false;
+    // A typed character that Windows-1252 cannot hold: no key, no byte; line
+    // input says so instead of dropping it unseen.
+    bool notTypable = false;
 };
 
 // Where the screen is shown and the keys come from.

@@ -1,5 +1,7 @@
 #include "console/terminal/scripted_backend.h"
 
+#include "console/terminal/glyphs.h"
+
 namespace hv {
 
 int keyCodeOfChar(unsigned char c) {
@@ -46,6 +48,16 @@ ScriptedBackend& ScriptedBackend::text(std::string_view chars) {
     return *this;
 }
 
+ScriptedBackend& ScriptedBackend::typed(std::u32string_view chars) {
+    for (char32_t c : chars) {
+        if (c < 0x80)
+            text(std::string(1, static_cast<char>(c)));
+        else
+            queue_.push_back({typedHighCharacter(c)});
+    }
+    return *this;
+}
+
 ScriptedBackend& ScriptedBackend::line(std::string_view chars) {
     text(chars);
     queue_.push_back({InputEvent{kKeyEnter, kKeyEnter, false}});
@@ -70,6 +82,16 @@ ScriptedBackend& ScriptedBackend::event(InputEvent e) {
 ScriptedBackend& ScriptedBackend::ending(int signal) {
     queue_.push_back({InputEvent{}, signal});
     return *this;
+}
+
+void ScriptedBackend::pause(int milliseconds) {
+    pauses.push_back(milliseconds);
+    rowsAtPause.clear();
+    for (const auto& row : shown_) {
+        std::string text;
+        for (const Cell& c : row) text.push_back(static_cast<char>(c.ch));
+        rowsAtPause.push_back(text);
+    }
 }
 
 InputEvent ScriptedBackend::nextInput() {

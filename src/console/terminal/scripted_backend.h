@@ -25,6 +25,9 @@ class ScriptedBackend : public ScreenBackend {
     // Typed characters, each a key press with its key code (Shift+letter for
     // upper case gives the same code as the lower-case letter).
     ScriptedBackend& text(std::string_view chars);
+    // Characters typed on a Unicode keyboard, as the terminal delivers them:
+    // those from 0x80 up as their Windows-1252 byte or not typable.
+    ScriptedBackend& typed(std::u32string_view chars);
     // Typed characters followed by Enter.
     ScriptedBackend& line(std::string_view chars);
     // An event that is not a key press (a mouse move); waitKey must skip it.
@@ -39,13 +42,15 @@ class ScriptedBackend : public ScreenBackend {
     int opens = 0;
     int closes = 0;
     std::vector<int> pauses;
+    // The text of each screen row as shown during the last pause.
+    std::vector<std::string> rowsAtPause;
     std::vector<std::string> notes;
 
     void open() override { ++opens; }
     void close() override { ++closes; }
-    void present(const CellGrid&, int, int) override {}
+    void present(const CellGrid& cells, int, int) override { shown_ = cells; }
     InputEvent nextInput() override;
-    void pause(int milliseconds) override { pauses.push_back(milliseconds); }
+    void pause(int milliseconds) override;
     void showNote(std::string_view text) override { notes.emplace_back(text); }
 
   private:
@@ -54,6 +59,7 @@ class ScriptedBackend : public ScreenBackend {
         int endingSignal = -1;  // >= 0: throw TerminalEnding instead
     };
     std::deque<Scripted> queue_;
+    CellGrid shown_{};
 };
 
 // The key code a typed character arrives with.

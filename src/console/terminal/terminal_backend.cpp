@@ -220,10 +220,8 @@ InputEvent typedCharacter(wint_t wc) {
     if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ') return {c, c, false};
     // Ctrl+letter: the letter's key, typing its control character.
     if (c >= 1 && c <= 26) return {'A' + c - 1, c, false};
-    if (c < 32) return {0, c, false};
-    int byte = unicodeToWindows1252(static_cast<char32_t>(wc));
-    if (byte < 0) return kNoKey;
-    return {0, byte, false};
+    if (c < 0x80) return {0, c, false};
+    return typedHighCharacter(static_cast<char32_t>(wc));
 }
 
 short cursesColor(int windowsColor) {
@@ -351,7 +349,7 @@ class TerminalBackend : public ScreenBackend {
                 if (e.ch == 'q' || e.ch == 'Q') throw TerminalEnding{0};
                 continue;
             }
-            if (e.vk == 0 && e.ch < 0) continue;
+            if (e.vk == 0 && e.ch < 0 && !e.notTypable) continue;
             return e;
         }
     }
