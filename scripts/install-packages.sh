@@ -4,7 +4,8 @@
 # scripts; does nothing on a machine that already has everything.
 set -euo pipefail
 
-hitvault_packages=(g++ cmake ninja-build libncurses-dev libgtest-dev libbenchmark-dev tmux chromium)
+hitvault_packages=(g++ cmake ninja-build pkg-config libncurses-dev libgmime-3.0-dev libgtest-dev
+    libbenchmark-dev tmux chromium python3)
 
 install_missing_packages() {
     if ! command -v dpkg-query >/dev/null 2>&1; then

@@ -17,6 +17,9 @@
 #include "stats/top_artists_screen.h"
 #include "stats/top_decades_screen.h"
 #include "stats/top_years_screen.h"
+#include "votes/mail_folder_screen.h"
+#include "votes/vote_import_screen.h"
+#include "votes/vote_overview_screen.h"
 
 namespace hv {
 
@@ -33,6 +36,8 @@ bool runCommandKey(App& app, int key) {
         case kKeyF8: app.songs.sortOrder = kSortVotes; sortList(app); return true;
         case kKeyF9: app.songs.sortOrder = kSortRanking; sortList(app); return true;
         case kKeyF10: configurationScreen(app); return true;
+        case kKeyF11: importEmailVotes(app); return true;
+        case kKeyF12: showVoteOverview(app); return true;
         case kKeyInsert: insertSong(app); return true;
         case kKeyDelete: deleteSong(app); return true;
         case 'A': showTopArtists(app); return true;
@@ -45,6 +50,7 @@ bool runCommandKey(App& app, int key) {
         case 'I': importWithFilePrompt(app); return true;
         case 'L': importWithLimitPrompt(app); return true;
         case 'N': app.searchPosition += 1; findNext(app); return true;
+        case 'O': convertOutlookFolder(app); return true;
         case 'P': app.searchPosition -= 1; findPrevious(app); return true;
         case 'Q': quitProgram(app); return true;
         case 'S': showNewSongs(app); return true;

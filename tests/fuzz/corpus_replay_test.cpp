@@ -14,7 +14,7 @@ TEST(FuzzCorpus, EveryInputHoldsItsHarnessProperties) {
     const std::pair<const char*, int (*)(const uint8_t*, size_t)> harnesses[] = {
         {"song_list", fuzzSongList},   {"settings", fuzzSettings},
         {"side_files", fuzzSideFiles}, {"page_template", fuzzPageTemplate},
-        {"screens", fuzzScreens},
+        {"screens", fuzzScreens},      {"mail_votes", fuzzMailVotes},
     };
     for (auto [name, harness] : harnesses) {
         int inputs = 0;

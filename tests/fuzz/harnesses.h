@@ -18,6 +18,7 @@ int fuzzSettings(const uint8_t* data, size_t size);
 int fuzzSideFiles(const uint8_t* data, size_t size);
 int fuzzPageTemplate(const uint8_t* data, size_t size);
 int fuzzScreens(const uint8_t* data, size_t size);
+int fuzzMailVotes(const uint8_t* data, size_t size);
 
 // Not a std::exception, so that no catch inside the program can swallow it.
 // libFuzzer stops at once instead, keeping the input.

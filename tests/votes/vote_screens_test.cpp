@@ -1,0 +1,129 @@
+// The vote screens on a scripted screen: F11 counts a small mailbox into a new
+// list, O gathers a mail folder, F12 pages, clears and publishes the votes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "console/main_commands.h"
+#include "database/list_order.h"
+#include "database/song_list_fixtures.h"
+#include "html/vote_form.h"
+#include "votes/vote_files.h"
+
+namespace hv {
+
+namespace {
+
+// A mail as the vote form sends it: the ticked rows, then the proposals.
+std::string mail(const std::string& sender, const SongTable& list, std::vector<int> rows,
+                 const std::string& proposal = "") {
+    std::string text = "From: " + sender + "\nSubject: HIT-VAULT\n\n";
+    for (int r : rows) text += "checkbox=" + voteValue(list.rows[r]) + "\n";
+    return text + "Artist1=" + proposal + "\nSong1=" + proposal +
+           "\nYear1=\nDuration1=\nArtist2=\n\n";
+}
+
+bool sameRows(const SongTable& a, const SongTable& b) {
+    return a.count == b.count && a.changeCount == b.changeCount &&
+           std::equal(
+               a.rows.begin(), a.rows.begin() + a.count, b.rows.begin(),
+               [](const Song& x, const Song& y) { return test::fieldsOf(x) == test::fieldsOf(y); });
+}
+
+}  // namespace
+
+TEST(VoteImportScreen, CountsTheMailboxIntoANewListOnlyWhenItsFilesAreWritten) {
+    test::TestApp t;
+    for (const char* title : {"One", "Two", "Three", "Four"}) t.addSong("Band", title, 1990);
+    t.app.songs.changeCount = 2;
+    t.app.firstShownRow = 1;
+    const SongTable before = t.app.songs;
+    t.keys.text("q");
+    runCommandKey(t.app, kKeyF11);
+    t.keys.text("gx");
+    runCommandKey(t.app, kKeyF11);
+    EXPECT_EQ(t.app.messageText, "File : outlook.box not present..");
+
+    t.writeFile("outlook.box", mail("Ann <a@x.org>", before, {2, 1}) +
+                                   mail("Bob <b@x.org>", before, {2}, "New Band") +
+                                   mail("Ann <a@x.org>", before, {0}));
+    t.writeFile("email.txt/blocked", "");  // a folder where the sender list belongs
+    t.keys.text("g y");
+    EXPECT_THROW(runCommandKey(t.app, kKeyF11), ScriptExhausted);
+    EXPECT_TRUE(test::shows(t, {{10, 10, "Votes NOT counted: email.txt could not be written"}}));
+    EXPECT_TRUE(sameRows(t.app.songs, before) && t.app.firstShownRow == 1);
+    EXPECT_EQ(test::filesOf(t, {"hitvault.bin", "email.ini"}), test::Texts(2, "(none)"));
+
+    std::filesystem::remove_all(t.folder + "email.txt");
+    t.keys.text("g");
+    EXPECT_THROW(runCommandKey(t.app, kKeyF11), ScriptExhausted);
+    EXPECT_TRUE(test::showsGolden(t, "tests/votes/data/vote_import_screen.txt"));
+    t.keys.text("g y");
+    runCommandKey(t.app, kKeyF11);
+    // Ann's second mail is a double: its vote is passed over.
+    SongTable expected;
+    test::addSong(expected, "Band", "Three", 1990, 3, "03:30", 2);
+    test::addSong(expected, "Band", "Two", 1990, 2, "03:30", 1);
+    expected.changeCount = 3;
+    EXPECT_TRUE(sameRows(t.app.songs, expected));
+    EXPECT_EQ(std::tuple(t.app.songs.sortOrder, t.app.firstShownRow), std::tuple(kSortRanking, 0));
+    EXPECT_EQ(t.readFile("email.txt"), "From: Ann <a@x.org>\nFrom: Bob <b@x.org>\n");
+    auto totals = [&] {
+        VoteTotals v = readVoteTotals(t.folder);
+        return std::tuple(v.emails, v.validVotes, v.insertedSongs, v.newUserSongs);
+    };
+    EXPECT_EQ(totals(), std::tuple(3, 3, 2, 1));
+    // N keeps the totals; every sender is known now.
+    t.keys.text("g n");
+    runCommandKey(t.app, kKeyF11);
+    EXPECT_EQ(totals(), std::tuple(3, 3, 2, 1));
+    EXPECT_EQ(t.app.songs.count, 0);
+}
+
+TEST(MailFolderScreen, GathersTheVoteMessagesIntoTheMailbox) {
+    test::TestApp t;
+    t.writeFile("outlook.box", "kept");
+    t.keys.text("q");
+    runCommandKey(t.app, 'O');
+    EXPECT_EQ(t.readFile("outlook.box"), "kept");
+    t.writeFile("outlook/1.eml", "From: A\nSubject: HIT-VAULT\n\ncheckbox=x\n");
+    t.writeFile("outlook/2.eml", "From: B\nSubject: Re: HIT-VAULT\n");
+    t.keys.text("cqg");  // the configuration screen, left with Q, then Go
+    EXPECT_THROW(runCommandKey(t.app, 'O'), ScriptExhausted);
+    EXPECT_TRUE(
+        test::shows(t, {{9, 10, "Subject             : HIT-VAULT"}, {15, 10, "1 emails found "}}));
+    EXPECT_EQ(t.readFile("outlook.box"), "From: A\nSubject: HIT-VAULT\n\ncheckbox=x\n\n\n");
+    t.app.settings.emailBox = "missing/outlook.box";
+    t.keys.text("g");
+    EXPECT_THROW(runCommandKey(t.app, 'O'), ScriptExhausted);
+    EXPECT_TRUE(test::shows(t, {{15, 10, "Could not write missing/outlook.box "}}));
+}
+
+TEST(VoteOverviewScreen, PagesClearsAndPublishesInVoteOrder) {
+    test::TestApp t;
+    for (int i = 1; i <= 45; ++i)
+        t.addSong("Artist " + std::to_string(i), "Song", 2000, 9999, "03:30", i % 7);
+    t.app.songs.sortOrder = kSortArtist;
+    t.keys.key(kKeyEnd);
+    EXPECT_THROW(runCommandKey(t.app, kKeyF12), ScriptExhausted);
+    EXPECT_TRUE(test::showsGolden(t, "tests/votes/data/vote_overview_screen.txt"));
+    for (int downs : {1, 2}) {
+        for (int i = 0; i < downs; ++i) t.keys.key(kKeyPageDown);
+        EXPECT_THROW(runCommandKey(t.app, kKeyF12), ScriptExhausted);
+        EXPECT_EQ(t.row(3).substr(0, 6), downs == 1 ? "   21." : "   26.");
+    }
+    // C clears at once and counts one change; G writes the page and leaves.
+    t.writeFile("base2.htm", test::htmlData("template.htm"));
+    t.keys.key('C').key('G').text("y");
+    runCommandKey(t.app, kKeyF12);
+    EXPECT_EQ(std::tuple(t.app.songs.changeCount, t.app.songs.sortOrder),
+              std::tuple(1, kSortRanking));
+    EXPECT_TRUE(inRankingOrder(t.app.songs));
+    EXPECT_TRUE(std::all_of(t.app.songs.rows.begin(), t.app.songs.rows.end(),
+                            [](const Song& s) { return s.votes == 0; }));
+    EXPECT_NE(t.readFile("votes.htm").find("<TITLE>Vote Overview 2026</TITLE>"), std::string::npos);
+    EXPECT_EQ(t.browserCalls.size(), 1u);
+}
+
+}  // namespace hv
