@@ -13,6 +13,7 @@
 #include "database/song_table.h"
 #include "database/text_encoding.h"
 #include "database/text_files.h"
+#include "maintenance/find_replace.h"
 
 namespace hv {
 
@@ -26,6 +27,14 @@ struct Environment {
     std::function<void(const std::string& browser, const std::string& path)> startBrowser;
     // Runs a command through /bin/sh and waits for it (the start-up sound).
     std::function<void(const std::string& command)> runCommand;
+};
+
+// Find and replace keeps its texts and switches for the whole run; both
+// switches are ON at every start.
+struct FindReplaceState {
+    ReplaceTexts texts;
+    bool confirmChanges = true;
+    bool ignoreCase = true;
 };
 
 // Leaving the program from deep inside a command: start-up catches it, gives
@@ -61,6 +70,7 @@ struct App {
     std::string searchText;
 
     int statisticsMode = 0;
+    FindReplaceState findReplace;
 
     int selectedRow() const { return firstShownRow + highlightOffset; }
     // A file name of the working folder (absolute names are kept).

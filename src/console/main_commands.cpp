@@ -10,6 +10,9 @@
 #include "database/import_screen.h"
 #include "database/save_list_screen.h"
 #include "html/chart_pages_screen.h"
+#include "maintenance/append_screen.h"
+#include "maintenance/double_check_screen.h"
+#include "maintenance/find_replace_screen.h"
 #include "stats/band_overview_screen.h"
 #include "stats/countries_screen.h"
 #include "stats/new_songs_screen.h"
@@ -31,6 +34,7 @@ bool runCommandKey(App& app, int key) {
         case kKeyF2: editSong(app); return true;
         case kKeyF3: moveSong(app); return true;
         case kKeyF4: saveList(app); return true;
+        case kKeyF5: appendFromFile(app); return true;
         case kKeyF6: app.songs.sortOrder = kSortArtist; sortList(app); return true;
         case kKeyF7: app.songs.sortOrder = kSortSong; sortList(app); return true;
         case kKeyF8: app.songs.sortOrder = kSortVotes; sortList(app); return true;
@@ -48,11 +52,13 @@ bool runCommandKey(App& app, int key) {
         case 'F': app.searchPosition = 0; findSong(app); return true;
         case 'H': writeChartPages(app); return true;
         case 'I': importWithFilePrompt(app); return true;
+        case 'J': checkForDoubles(app); return true;
         case 'L': importWithLimitPrompt(app); return true;
         case 'N': app.searchPosition += 1; findNext(app); return true;
         case 'O': convertOutlookFolder(app); return true;
         case 'P': app.searchPosition -= 1; findPrevious(app); return true;
         case 'Q': quitProgram(app); return true;
+        case 'R': findAndReplace(app); return true;
         case 'S': showNewSongs(app); return true;
         case 'T': showSongLengths(app); return true;
         case 'V': writeSummaryPage(app); return true;

@@ -1,0 +1,128 @@
+#include "maintenance/append_screen.h"
+
+#include <optional>
+#include <string>
+
+#include "app.h"
+#include "console/prompts.h"
+#include "database/import.h"
+#include "database/settings.h"
+#include "database/side_files.h"
+#include "maintenance/append_songs.h"
+
+namespace hv {
+
+namespace {
+
+constexpr int kPromptRow = 8;
+constexpr int kPromptCol = 20;
+// The answer is echoed from behind the question up to the frame.
+constexpr int kAnswerCol = kPromptCol + 15;
+constexpr int kAnswerWidth = kLargeWindow.right - kAnswerCol;
+// The error line under the prompt, from its column to the frame.
+constexpr size_t kErrorWidth = kLargeWindow.right - kPromptCol;
+
+// "File %s nor %s present... ", the name cut from the front when the line
+// would run past the frame.
+std::string notPresentLine(const std::string& name) {
+    const size_t fixed = std::string("File  nor .txt present... ").size();
+    const size_t room = (kErrorWidth - fixed) / 2;
+    std::string shown = name.size() <= room ? name : "..." + name.substr(name.size() - room + 3);
+    return "File " + shown + " nor " + shown + ".txt present... ";
+}
+
+// Asks until the answer, or the answer with ".txt", names a file that can be
+// read (a directory cannot); the layout follows the name that opened.
+// Nothing on an empty answer or Escape.
+std::optional<AppendFile> askFileToAppend(App& app) {
+    Screen& s = app.screen;
+    for (;;) {
+        putTextAt(s, kPromptRow, kPromptCol, std::string(29, ' '));
+        putTextAt(s, kPromptRow, kPromptCol, "File to Append ");
+        std::optional<std::string> answer =
+            readField(s, LineField{kSettingTextMax, kAnswerWidth, true});
+        if (!answer || answer->empty()) return std::nullopt;
+        AppendFile file = readAppendFile(app.path(*answer), *answer);
+        if (file.opened) return file;
+        const std::string withExtension = *answer + ".txt";
+        file = readAppendFile(app.path(withExtension), withExtension);
+        if (file.opened) return file;
+        // Cleared to the frame: an earlier, longer line must not show through.
+        putTextAt(s, 11, kPromptCol, std::string(kErrorWidth, ' '));
+        putTextAt(s, 11, kPromptCol, notPresentLine(*answer));
+    }
+}
+
+// A song's artist behind its label, then its title and year under it.
+void showSong(Screen& s, int row, const char* label, const Song& song) {
+    moveCursor(s, row, 10);
+    putRowText(s, label + song.artist);
+    moveCursor(s, row + 1, 10);
+    putRowText(s, "          " + song.song);
+    moveCursor(s, row + 2, 10);
+    printText(s, "          %d", song.year);
+}
+
+LookAlikeAnswer askAboutLookAlike(Screen& s, const AppendLookAlike& pair) {
+    moveCursor(s, 5, 10);
+    printText(s, "This song (%d) looks as a double........", pair.linesRead);
+    for (int row = 7; row <= 20; ++row) putTextAt(s, row, 10, std::string(53, ' '));
+    showSong(s, 7, "Orginal - ", pair.listed);
+    showSong(s, 11, "Append  - ", pair.candidate);
+    putTextAt(s, 15, 10, "(A)ccept Song  (S)kip Song  (Q)uit Double Check ");
+    if (!pair.asked) return LookAlikeAnswer::Skip;
+    // A keyboard that fails stops the questions; every look-alike is left out.
+    switch (readChoice(s, "ASQ", 'Q')) {
+        case 'A':
+            return LookAlikeAnswer::Accept;
+        case 'S':
+            return LookAlikeAnswer::Skip;
+        default:
+            return LookAlikeAnswer::Quit;
+    }
+}
+
+void showTotals(App& app, const AppendResult& result, int replacedCharacters) {
+    Screen& s = app.screen;
+    for (int row = 5; row <= 20; ++row) putTextAt(s, row, 10, std::string(62, ' '));
+    const int bands = countBands(app.songs);
+    moveCursor(s, 13, 10);
+    printText(s, "Imported Songs  : %4d", result.appended);
+    moveCursor(s, 14, 10);
+    printText(s, "Double Songs    : %4d", result.doubles);
+    moveCursor(s, 16, 10);
+    printText(s, "Total Songs now : %4d", app.songs.count);
+    moveCursor(s, 17, 10);
+    printText(s, "Total Bands now : %4d", bands);
+    if (replacedCharacters > 0) {
+        moveCursor(s, 18, 10);
+        printText(s, "Replaced %4d Characters by ? (not in Windows-1252)", replacedCharacters);
+    }
+    putTextAt(s, 19, 10, "Press a Key...");
+    readChar(s);
+}
+
+}  // namespace
+
+void appendFromFile(App& app) {
+    Screen& s = app.screen;
+    SavedRegion saved = openDialog(s, kLargeWindow);
+    std::optional<AppendFile> file = askFileToAppend(app);
+    if (file) {
+        AppendResult result = appendSongs(app.songs, file->lines, [&](const AppendLookAlike& p) {
+            return askAboutLookAlike(s, p);
+        });
+        if (result.reachedMaximum) {
+            moveCursor(s, 20, 10);
+            printText(s, "Maximum reached of %d Songs.", kSongCapacity);
+            putTextAt(s, 21, 10, "Rest discarded.... Press a Key.");
+            readChar(s);
+        }
+        // Countries come from "country.txt" for every song, as at a load.
+        if (result.appended > 0) applyCountryFile(app.env.workingFolder, app.songs);
+        showTotals(app, result, file->replacedCharacters);
+    }
+    closeDialog(s, saved);
+}
+
+}  // namespace hv

@@ -1,0 +1,130 @@
+// The indexed append and double check against the pairwise scans, on random
+// lists full of doubles, doubles apart from case and look-alikes, with
+// scripted answers: the same calls with the same songs, counts and tables.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "maintenance/append_songs.h"
+#include "maintenance/double_check.h"
+#include "support/song_lists.h"
+
+namespace hv {
+namespace {
+
+struct RandomSongs {
+    std::mt19937 random;
+    int below(std::size_t n) { return static_cast<int>(random() % n); }
+
+    // Few words, so that names share many; some run past the width, end in a
+    // blank before the last character or have no words at all.
+    std::string name(int words) {
+        static const char* const vocabulary[] = {
+            "Love",  "love", "The", "the", "You", "Me",   "Golden", "Road",    "Sky",
+            "Night", "A",    "Of",  "Al",  "Hey", "Blue", "Go",     "Dancing", "10cc"};
+        std::string text = below(8) ? "" : "  ";
+        for (int i = 0; i < words; ++i)
+            text += (i == 0 ? "" : below(12) ? " " : "  ") + std::string(vocabulary[below(18)]);
+        if (below(6) == 0) text = fitName(text + " Long Long Long Long").substr(0, 27) + " X";
+        return fitName(text);
+    }
+    // A new song, or a known one as it is, in other capitals, or with
+    // another end to its title.
+    Song pick(const std::vector<Song>& known) {
+        const int kind = known.empty() ? 0 : below(5);
+        Song s = kind == 0 ? Song{} : known[below(known.size())];
+        if (kind == 0) s.artist = name(1 + below(3)), s.song = name(1 + below(4));
+        if (kind == 2)
+            for (char& c : below(2) ? s.artist : s.song) c = below(2) ? upperCase(c) : c;
+        if (kind == 3) s.song = fitName(s.song.substr(0, 1 + below(12)) + name(1));
+        s.year = 1950 + below(60);
+        return s;
+    }
+};
+
+using Calls = std::vector<std::string>;
+// Rows enough for the longest list with all its lines appended.
+constexpr int kRows = 128;
+
+// Runs the indexed and the literal form on the list; each records its calls
+// and returns its counts. Two tables serve all cases: a whole one is large.
+template <typename Run>
+void expectSameRuns(unsigned seed, const std::vector<Song>& list, Run run) {
+    static SongTable fast, literal;
+    for (SongTable* t : {&fast, &literal}) {
+        std::fill_n(t->rows.begin(), kRows, Song{});
+        std::copy(list.begin(), list.end(), t->rows.begin());
+        t->count = static_cast<int>(list.size());
+        t->changeCount = 0;
+    }
+    Calls fastCalls, literalCalls;
+    const auto fastCounts = run(true, fast, fastCalls);
+    const auto literalCounts = run(false, literal, literalCalls);
+    ASSERT_EQ(fastCalls, literalCalls) << "seed " << seed;
+    EXPECT_EQ(fastCounts, literalCounts) << "seed " << seed;
+    EXPECT_EQ(std::tie(fast.count, fast.changeCount), std::tie(literal.count, literal.changeCount));
+    for (int r = 0; r < kRows; ++r)
+        EXPECT_EQ(test::fieldsOf(fast.rows[r]), test::fieldsOf(literal.rows[r]));
+}
+
+std::vector<Song> randomList(RandomSongs& r, int n, std::vector<Song>& known) {
+    std::vector<Song> list;
+    while (static_cast<int>(list.size()) < n) {
+        known.push_back(r.pick(known));
+        list.push_back(known.back());
+        list.back().place = static_cast<int>(list.size());
+    }
+    return list;
+}
+
+std::string shown(const Song& s) {
+    return s.artist + "/" + s.song + "/" + std::to_string(s.place) + " ";
+}
+
+TEST(DoublesDifferential, AppendAndDoubleCheckMatchTheScans) {
+    for (unsigned seed = 1; seed <= 250; ++seed) {
+        RandomSongs r{std::mt19937(seed)};
+        std::vector<Song> known;
+        const std::vector<Song> list = randomList(r, r.below(40), known);
+        std::vector<std::optional<Song>> lines;
+        for (int i = r.below(40); i > 0; --i)
+            lines.push_back(r.below(10) ? std::optional(r.pick(known)) : std::nullopt);
+        for (const auto& line : lines)
+            if (line) known.push_back(*line);
+        expectSameRuns(seed, list, [&](bool fast, SongTable& t, Calls& calls) {
+            std::mt19937 answers(seed);
+            auto ask = [&](const AppendLookAlike& q) {
+                calls.push_back(std::to_string(q.linesRead) + shown(q.listed) + shown(q.candidate) +
+                                (q.asked ? "?" : "."));
+                const unsigned a = answers() % 10;
+                return a < 5   ? LookAlikeAnswer::Accept
+                       : a < 9 ? LookAlikeAnswer::Skip
+                               : LookAlikeAnswer::Quit;
+            };
+            AppendResult x = fast ? appendSongs(t, lines, ask) : appendSongsLiteral(t, lines, ask);
+            return std::tuple(x.linesRead, x.doubles, x.appended, x.reachedMaximum);
+        });
+        const std::vector<Song> checked = randomList(r, r.below(60), known);
+        expectSameRuns(seed, checked, [&](bool fast, SongTable& t, Calls& calls) {
+            std::mt19937 answers(seed);
+            DoubleCheckEvents events;
+            events.checking = [&](int row, int count) {
+                calls.push_back(std::to_string(row) + " of " + std::to_string(count));
+            };
+            events.lookAlike = [&](const DoubleCheckPair& p) {
+                calls.push_back(std::to_string(p.earlierRow) + shown(p.earlier) +
+                                std::to_string(p.laterRow) + shown(p.later) +
+                                (p.automatic ? "." : "?"));
+                const unsigned a = answers() % 100;
+                using A = DoubleCheckAnswer;
+                return a < 40 ? A::Remove : a < 92 ? A::Keep : a < 97 ? A::Automatic : A::Quit;
+            };
+            DoubleCheckResult x = fast ? doubleCheck(t, events) : doubleCheckLiteral(t, events);
+            return std::tuple(x.checked, x.doubles);
+        });
+    }
+}
+
+}  // namespace
+}  // namespace hv

@@ -1,0 +1,142 @@
+// The list maintenance screens driven by scripted keys: F5 append, J double
+// check, R find and replace.
+#include <gtest/gtest.h>
+
+#include "console/main_commands.h"
+#include "maintenance/append_songs.h"
+#include "support/song_lists.h"
+#include "support/test_app.h"
+
+namespace hv {
+namespace {
+
+using Names = std::vector<std::pair<const char*, const char*>>;
+
+test::TestApp& withSongs(test::TestApp& t, const Names& songs) {
+    for (auto [artist, title] : songs) t.addSong(artist, title);
+    return t;
+}
+
+// "place artist/title;" of every row, names trimmed.
+std::string names(const SongTable& table) {
+    auto trim = [](const std::string& s) { return s.substr(0, s.find_last_not_of(' ') + 1); };
+    std::string out;
+    for (int r = 0; r < table.count; ++r)
+        out += std::to_string(table.rows[r].place) + " " + trim(table.rows[r].artist) + "/" +
+               trim(table.rows[r].song) + ";";
+    return out;
+}
+
+// The four numbers of an end screen (rows 13, 14, 16, 17).
+std::string figures(const test::TestApp& t) {
+    std::string out;
+    for (int row : {13, 14, 16, 17}) out += t.row(row).substr(28, 4);
+    return out;
+}
+
+TEST(MaintenanceScreens, AppendAsksAboutLookAlikesAndCountsTheRest) {
+    test::TestApp t;
+    withSongs(t, {{"Queen", "Golden Road"}, {"Abba", "Waterloo"}, {"Beatles", "Yellow Submarine"}});
+    t.writeFile("country.txt", fitName("Zappa") + "US\n");
+    std::string file = test::kHeader2007;
+    for (auto [artist, title] : Names{{"Queen", "Golden Sky"},
+                                      {"Abba", "Waterloo"},
+                                      {"ABBA", "WATERLOO"},
+                                      {"Beatles", "Yellow River"},
+                                      {"Queen", "Golden Days"},
+                                      {"Beatles", "Yellow Sun"},
+                                      {"Zappa", "Zoot Allures"}})
+        file += test::genericLine(1, artist, title);
+    t.writeFile("more.txt", file + "\n");
+    // Escape and an empty answer leave; a missing name and a directory are
+    // refused alike.
+    t.writeFile("folder.txt/x", "");
+    t.keys.key(kKeyEscape).line("").line("gone").line("folder");
+    for (int i = 0; i < 2; ++i) runCommandKey(t.app, kKeyF5);
+    EXPECT_THROW(runCommandKey(t.app, kKeyF5), ScriptExhausted);
+    EXPECT_TRUE(test::shows(t, {{11, 20, "File folder nor folder.txt present... "}}));
+    t.keys.line("more");
+    EXPECT_THROW(runCommandKey(t.app, kKeyF5), ScriptExhausted);
+    EXPECT_TRUE(test::showsGolden(t, "tests/maintenance/data/append_screen.txt"));
+
+    // Accept Golden Sky, skip Yellow River, quit at Golden Days: Yellow Sun
+    // is left out unasked.
+    t.keys.line("more").text("asq");
+    EXPECT_THROW(runCommandKey(t.app, kKeyF5), ScriptExhausted);
+    EXPECT_EQ(figures(t), "   2   5   5   4");
+    EXPECT_EQ(names(t.app.songs).substr(63), "4 Queen/Golden Sky;5 Zappa/Zoot Allures;");
+    EXPECT_EQ(std::pair(t.app.songs.rows[4].country, t.app.songs.changeCount),
+              std::pair(std::string("US"), 2));
+
+    // The list stops taking songs at 10,007 and says so.
+    while (t.app.songs.count < kAppendMaximum - 1) t.addSong("Filler", "Song");
+    t.writeFile("new.txt", test::numberedList(3));
+    t.keys.line("new").text("x");
+    EXPECT_THROW(runCommandKey(t.app, kKeyF5), ScriptExhausted);
+    EXPECT_TRUE(test::shows(t, {{21, 10, "Rest discarded.... Press a Key."}}));
+}
+
+TEST(MaintenanceScreens, DoubleCheckRemovesKeepsAndGoesAutomatic) {
+    test::TestApp t;
+    withSongs(t, {{"Queen", "Golden Road"},
+                  {"Queen", "Golden Road"},
+                  {"Queen", "Golden Sky"},
+                  {"Queen", "Golden Days"},
+                  {"Abba", "Waterloo Station"},
+                  {"Abba", "Waterloo Sunset"}});
+    t.app.firstShownRow = 2;
+    t.app.highlightOffset = 1;
+    // R removes Golden Sky; Golden Days, moved up into its row, comes next
+    // with row 0 and is kept; then row 1 with it. A run the terminal ends
+    // at a question leaves the list whole.
+    t.keys.text("rk");
+    EXPECT_THROW(runCommandKey(t.app, 'J'), ScriptExhausted);
+    EXPECT_TRUE(test::showsGolden(t, "tests/maintenance/data/double_check_screen.txt"));
+    EXPECT_EQ(t.app.songs.count, 6);
+
+    // Again, and A there removes Golden Days and answers the Abba pair itself.
+    t.keys.text("rka");
+    EXPECT_THROW(runCommandKey(t.app, 'J'), ScriptExhausted);
+    EXPECT_EQ(figures(t), "   6   4   4   2");
+    EXPECT_EQ(names(t.app.songs),
+              "1 Queen/Golden Road;2 Queen/Golden Road;3 Abba/Waterloo Station;4 Abba/Waterloo "
+              "Sunset;");
+
+    // Q at the first question ends the run; the main list starts at its top.
+    t.keys.text("qx");
+    runCommandKey(t.app, 'J');
+    EXPECT_EQ(std::tuple(t.app.songs.count, t.app.songs.changeCount, t.app.firstShownRow,
+                         t.app.highlightOffset, t.keys.pending()),
+              std::tuple(4, 2, 0, 0, 0u));
+}
+
+TEST(MaintenanceScreens, FindAndReplaceAsksPerChangeAndKeepsItsTexts) {
+    test::TestApp t;
+    withSongs(t, {{"Blue Mink", "Melting Pot"},
+                  {"Moody Blues", "Nights"},
+                  {"Abba", "Blue Blue Day"},
+                  {"ELO", "Mr. Blue Sky"}});
+    t.writeFile("replace.ini", "old\nGreen\n");
+    // The replacement comes from "replace.ini". C, S, then A for the rest;
+    // the second pass asks again and is left at its first question.
+    t.keys.key('S').line("blue").text("gcsax").key('G');
+    EXPECT_THROW(runCommandKey(t.app, 'R'), ScriptExhausted);
+    EXPECT_TRUE(test::showsGolden(t, "tests/maintenance/data/find_replace_screen.txt"));
+    EXPECT_EQ(names(t.app.songs),
+              "1 Green Mink/Melting Pot;2 Moody Blues/Nights;3 Abba/Green Blue Day;4 ELO/Mr. "
+              "Green Sky;");
+    EXPECT_EQ(t.readFile("replace.ini"), "blue\nGreen\n");
+
+    // Q at a question ends the pass without its message; with Ignore Case
+    // OFF "blue" is found nowhere; a text too long is refused and leaves the
+    // search empty, which searches nothing.
+    t.keys.text("gqicgx").key('S').line(std::string(29, 'x')).text("gxq");
+    runCommandKey(t.app, 'R');
+    const FindReplaceState& state = t.app.findReplace;
+    EXPECT_EQ(std::tuple(t.app.messageText, state.texts.search, state.confirmChanges,
+                         state.ignoreCase, t.app.songs.changeCount, t.keys.pauses.size()),
+              std::tuple("Nothing to search for", "", false, false, 3, 1u));
+}
+
+}  // namespace
+}  // namespace hv
