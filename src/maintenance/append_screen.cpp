@@ -5,10 +5,11 @@
 
 #include "app.h"
 #include "console/prompts.h"
-#include "database/import.h"
 #include "database/settings.h"
 #include "database/side_files.h"
+#include "database/text_format.h"
 #include "maintenance/append_songs.h"
+#include "maintenance/run_totals_screen.h"
 
 namespace hv {
 
@@ -82,26 +83,6 @@ LookAlikeAnswer askAboutLookAlike(Screen& s, const AppendLookAlike& pair) {
     }
 }
 
-void showTotals(App& app, const AppendResult& result, int replacedCharacters) {
-    Screen& s = app.screen;
-    for (int row = 5; row <= 20; ++row) putTextAt(s, row, 10, std::string(62, ' '));
-    const int bands = countBands(app.songs);
-    moveCursor(s, 13, 10);
-    printText(s, "Imported Songs  : %4d", result.appended);
-    moveCursor(s, 14, 10);
-    printText(s, "Double Songs    : %4d", result.doubles);
-    moveCursor(s, 16, 10);
-    printText(s, "Total Songs now : %4d", app.songs.count);
-    moveCursor(s, 17, 10);
-    printText(s, "Total Bands now : %4d", bands);
-    if (replacedCharacters > 0) {
-        moveCursor(s, 18, 10);
-        printText(s, "Replaced %4d Characters by ? (not in Windows-1252)", replacedCharacters);
-    }
-    putTextAt(s, 19, 10, "Press a Key...");
-    readChar(s);
-}
-
 }  // namespace
 
 void appendFromFile(App& app) {
@@ -120,7 +101,13 @@ void appendFromFile(App& app) {
         }
         // Countries come from "country.txt" for every song, as at a load.
         if (result.appended > 0) applyCountryFile(app.env.workingFolder, app.songs);
-        showTotals(app, result, file->replacedCharacters);
+        const std::string note =
+            file->replacedCharacters > 0
+                ? formatText("Replaced %4d Characters by ? (not in Windows-1252)",
+                             file->replacedCharacters)
+                : "";
+        showRunTotals(app, "Imported Songs  ", result.appended, "Double Songs    ", result.doubles,
+                      note);
     }
     closeDialog(s, saved);
 }

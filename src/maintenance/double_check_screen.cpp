@@ -5,8 +5,8 @@
 
 #include "app.h"
 #include "console/terminal/line_input.h"
-#include "database/import.h"
 #include "maintenance/double_check.h"
+#include "maintenance/run_totals_screen.h"
 
 namespace hv {
 
@@ -43,22 +43,6 @@ DoubleCheckAnswer askAboutPair(Screen& s, const DoubleCheckPair& pair) {
     }
 }
 
-void showTotals(App& app, const DoubleCheckResult& result) {
-    Screen& s = app.screen;
-    for (int row = 5; row <= 20; ++row) putTextAt(s, row, 10, std::string(62, ' '));
-    const int bands = countBands(app.songs);
-    moveCursor(s, 13, 10);
-    printText(s, "Songs (checked) : %4d", result.checked);
-    moveCursor(s, 14, 10);
-    printText(s, "Songs (double)  : %4d", result.doubles);
-    moveCursor(s, 16, 10);
-    printText(s, "Total Songs now : %4d", app.songs.count);
-    moveCursor(s, 17, 10);
-    printText(s, "Total Bands now : %4d", bands);
-    putTextAt(s, 19, 10, "Press a Key...");
-    readChar(s);
-}
-
 }  // namespace
 
 void checkForDoubles(App& app) {
@@ -76,7 +60,7 @@ void checkForDoubles(App& app) {
     SongTable checkedList = app.songs;
     DoubleCheckResult result = doubleCheck(checkedList, events);
     app.songs = std::move(checkedList);
-    showTotals(app, result);
+    showRunTotals(app, "Songs (checked) ", result.checked, "Songs (double)  ", result.doubles);
     closeDialog(s, saved);
     app.firstShownRow = 0;
     app.highlightOffset = 0;
