@@ -3,7 +3,6 @@
 // scripted answers: the same calls with the same songs, counts and tables.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
 
 #include "maintenance/append_songs.h"
@@ -15,6 +14,7 @@ namespace {
 
 struct RandomSongs {
     std::mt19937 random;
+    std::vector<Song> known;
     int below(std::size_t n) { return static_cast<int>(random() % n); }
 
     // Few words, so that names share many; some run past the width, end in a
@@ -29,9 +29,9 @@ struct RandomSongs {
         if (below(6) == 0) text = fitName(text + " Long Long Long Long").substr(0, 27) + " X";
         return fitName(text);
     }
-    // A new song, or a known one as it is, in other capitals, or with
+    // A new song, or one picked before as it was, in other capitals, or with
     // another end to its title.
-    Song pick(const std::vector<Song>& known) {
+    Song pick() {
         const int kind = known.empty() ? 0 : below(5);
         Song s = kind == 0 ? Song{} : known[below(known.size())];
         if (kind == 0) s.artist = name(1 + below(3)), s.song = name(1 + below(4));
@@ -39,7 +39,12 @@ struct RandomSongs {
             for (char& c : below(2) ? s.artist : s.song) c = below(2) ? upperCase(c) : c;
         if (kind == 3) s.song = fitName(s.song.substr(0, 1 + below(12)) + name(1));
         s.year = 1950 + below(60);
-        return s;
+        return known.emplace_back(s);
+    }
+    std::vector<Song> list(int n) {
+        std::vector<Song> songs;
+        for (int i = 1; i <= n; ++i) songs.emplace_back(pick()).place = i;
+        return songs;
     }
 };
 
@@ -47,35 +52,27 @@ using Calls = std::vector<std::string>;
 // Rows enough for the longest list with all its lines appended.
 constexpr int kRows = 128;
 
-// Runs the indexed and the literal form on the list; each records its calls
-// and returns its counts. Two tables serve all cases: a whole one is large.
+// Runs the literal (false) and the indexed (true) form on the list; each
+// records its calls and returns its counts. Two tables serve all seeds: a
+// whole one is large.
 template <typename Run>
 void expectSameRuns(unsigned seed, const std::vector<Song>& list, Run run) {
-    static SongTable fast, literal;
-    for (SongTable* t : {&fast, &literal}) {
-        std::fill_n(t->rows.begin(), kRows, Song{});
-        std::copy(list.begin(), list.end(), t->rows.begin());
-        t->count = static_cast<int>(list.size());
-        t->changeCount = 0;
+    static SongTable tables[2];
+    Calls calls[2];
+    decltype(run(true, tables[0], calls[0])) counts[2];
+    for (int fast = 0; fast < 2; ++fast) {
+        std::fill_n(tables[fast].rows.begin(), kRows, Song{});
+        std::copy(list.begin(), list.end(), tables[fast].rows.begin());
+        tables[fast].count = static_cast<int>(list.size());
+        tables[fast].changeCount = 0;
+        counts[fast] = run(fast, tables[fast], calls[fast]);
     }
-    Calls fastCalls, literalCalls;
-    const auto fastCounts = run(true, fast, fastCalls);
-    const auto literalCounts = run(false, literal, literalCalls);
-    ASSERT_EQ(fastCalls, literalCalls) << "seed " << seed;
-    EXPECT_EQ(fastCounts, literalCounts) << "seed " << seed;
-    EXPECT_EQ(std::tie(fast.count, fast.changeCount), std::tie(literal.count, literal.changeCount));
-    for (int r = 0; r < kRows; ++r)
-        EXPECT_EQ(test::fieldsOf(fast.rows[r]), test::fieldsOf(literal.rows[r]));
-}
-
-std::vector<Song> randomList(RandomSongs& r, int n, std::vector<Song>& known) {
-    std::vector<Song> list;
-    while (static_cast<int>(list.size()) < n) {
-        known.push_back(r.pick(known));
-        list.push_back(known.back());
-        list.back().place = static_cast<int>(list.size());
-    }
-    return list;
+    ASSERT_EQ(calls[0], calls[1]) << "seed " << seed;
+    EXPECT_EQ(counts[0], counts[1]) << "seed " << seed;
+    EXPECT_EQ(std::tie(tables[0].count, tables[0].changeCount),
+              std::tie(tables[1].count, tables[1].changeCount));
+    for (int row = 0; row < kRows; ++row)
+        EXPECT_EQ(test::fieldsOf(tables[0].rows[row]), test::fieldsOf(tables[1].rows[row]));
 }
 
 std::string shown(const Song& s) {
@@ -84,14 +81,11 @@ std::string shown(const Song& s) {
 
 TEST(DoublesDifferential, AppendAndDoubleCheckMatchTheScans) {
     for (unsigned seed = 1; seed <= 250; ++seed) {
-        RandomSongs r{std::mt19937(seed)};
-        std::vector<Song> known;
-        const std::vector<Song> list = randomList(r, r.below(40), known);
+        RandomSongs r{std::mt19937(seed), {}};
+        const std::vector<Song> list = r.list(r.below(40));
         std::vector<std::optional<Song>> lines;
         for (int i = r.below(40); i > 0; --i)
-            lines.push_back(r.below(10) ? std::optional(r.pick(known)) : std::nullopt);
-        for (const auto& line : lines)
-            if (line) known.push_back(*line);
+            lines.push_back(r.below(10) ? std::optional(r.pick()) : std::nullopt);
         expectSameRuns(seed, list, [&](bool fast, SongTable& t, Calls& calls) {
             std::mt19937 answers(seed);
             auto ask = [&](const AppendLookAlike& q) {
@@ -105,8 +99,7 @@ TEST(DoublesDifferential, AppendAndDoubleCheckMatchTheScans) {
             AppendResult x = fast ? appendSongs(t, lines, ask) : appendSongsLiteral(t, lines, ask);
             return std::tuple(x.linesRead, x.doubles, x.appended, x.reachedMaximum);
         });
-        const std::vector<Song> checked = randomList(r, r.below(60), known);
-        expectSameRuns(seed, checked, [&](bool fast, SongTable& t, Calls& calls) {
+        expectSameRuns(seed, r.list(r.below(60)), [&](bool fast, SongTable& t, Calls& calls) {
             std::mt19937 answers(seed);
             DoubleCheckEvents events;
             events.checking = [&](int row, int count) {

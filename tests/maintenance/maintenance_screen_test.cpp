@@ -4,18 +4,12 @@
 
 #include "console/main_commands.h"
 #include "maintenance/append_songs.h"
-#include "support/song_lists.h"
 #include "support/test_app.h"
 
 namespace hv {
 namespace {
 
 using Names = std::vector<std::pair<const char*, const char*>>;
-
-test::TestApp& withSongs(test::TestApp& t, const Names& songs) {
-    for (auto [artist, title] : songs) t.addSong(artist, title);
-    return t;
-}
 
 // "place artist/title;" of every row, names trimmed.
 std::string names(const SongTable& table) {
@@ -27,16 +21,17 @@ std::string names(const SongTable& table) {
     return out;
 }
 
-// The four numbers of an end screen (rows 13, 14, 16, 17).
+// The four numbers of an end screen.
 std::string figures(const test::TestApp& t) {
-    std::string out;
-    for (int row : {13, 14, 16, 17}) out += t.row(row).substr(28, 4);
-    return out;
+    return t.row(13).substr(28, 4) + t.row(14).substr(28, 4) + t.row(16).substr(28, 4) +
+           t.row(17).substr(28, 4);
 }
 
 TEST(MaintenanceScreens, AppendAsksAboutLookAlikesAndCountsTheRest) {
     test::TestApp t;
-    withSongs(t, {{"Queen", "Golden Road"}, {"Abba", "Waterloo"}, {"Beatles", "Yellow Submarine"}});
+    for (auto [artist, title] :
+         Names{{"Queen", "Golden Road"}, {"Abba", "Waterloo"}, {"Beatles", "Yellow Submarine"}})
+        t.addSong(artist, title);
     t.writeFile("country.txt", fitName("Zappa") + "US\n");
     std::string file = test::kHeader2007;
     for (auto [artist, title] : Names{{"Queen", "Golden Sky"},
@@ -78,12 +73,10 @@ TEST(MaintenanceScreens, AppendAsksAboutLookAlikesAndCountsTheRest) {
 
 TEST(MaintenanceScreens, DoubleCheckRemovesKeepsAndGoesAutomatic) {
     test::TestApp t;
-    withSongs(t, {{"Queen", "Golden Road"},
-                  {"Queen", "Golden Road"},
-                  {"Queen", "Golden Sky"},
-                  {"Queen", "Golden Days"},
-                  {"Abba", "Waterloo Station"},
-                  {"Abba", "Waterloo Sunset"}});
+    for (const char* title : {"Road", "Road", "Sky", "Days"})
+        t.addSong("Queen", std::string("Golden ") + title);
+    for (const char* title : {"Station", "Sunset"})
+        t.addSong("Abba", std::string("Waterloo ") + title);
     t.app.firstShownRow = 2;
     t.app.highlightOffset = 1;
     // R removes Golden Sky; Golden Days, moved up into its row, comes next
@@ -99,8 +92,8 @@ TEST(MaintenanceScreens, DoubleCheckRemovesKeepsAndGoesAutomatic) {
     EXPECT_THROW(runCommandKey(t.app, 'J'), ScriptExhausted);
     EXPECT_EQ(figures(t), "   6   4   4   2");
     EXPECT_EQ(names(t.app.songs),
-              "1 Queen/Golden Road;2 Queen/Golden Road;3 Abba/Waterloo Station;4 Abba/Waterloo "
-              "Sunset;");
+              "1 Queen/Golden Road;2 Queen/Golden Road;3 Abba/Waterloo "
+              "Station;4 Abba/Waterloo Sunset;");
 
     // Q at the first question ends the run; the main list starts at its top.
     t.keys.text("qx");
@@ -112,10 +105,11 @@ TEST(MaintenanceScreens, DoubleCheckRemovesKeepsAndGoesAutomatic) {
 
 TEST(MaintenanceScreens, FindAndReplaceAsksPerChangeAndKeepsItsTexts) {
     test::TestApp t;
-    withSongs(t, {{"Blue Mink", "Melting Pot"},
-                  {"Moody Blues", "Nights"},
-                  {"Abba", "Blue Blue Day"},
-                  {"ELO", "Mr. Blue Sky"}});
+    for (auto [artist, title] : Names{{"Blue Mink", "Melting Pot"},
+                                      {"Moody Blues", "Nights"},
+                                      {"Abba", "Blue Blue Day"},
+                                      {"ELO", "Mr. Blue Sky"}})
+        t.addSong(artist, title);
     t.writeFile("replace.ini", "old\nGreen\n");
     // The replacement comes from "replace.ini". C, S, then A for the rest;
     // the second pass asks again and is left at its first question.
@@ -123,8 +117,8 @@ TEST(MaintenanceScreens, FindAndReplaceAsksPerChangeAndKeepsItsTexts) {
     EXPECT_THROW(runCommandKey(t.app, 'R'), ScriptExhausted);
     EXPECT_TRUE(test::showsGolden(t, "tests/maintenance/data/find_replace_screen.txt"));
     EXPECT_EQ(names(t.app.songs),
-              "1 Green Mink/Melting Pot;2 Moody Blues/Nights;3 Abba/Green Blue Day;4 ELO/Mr. "
-              "Green Sky;");
+              "1 Green Mink/Melting Pot;2 Moody Blues/Nights;3 Abba/Green "
+              "Blue Day;4 ELO/Mr. Green Sky;");
     EXPECT_EQ(t.readFile("replace.ini"), "blue\nGreen\n");
 
     // Q at a question ends the pass without its message; with Ignore Case

@@ -37,23 +37,24 @@ TEST(Mailbox, RealMailCountsLikeThePlainForm) {
     test::addSong(list, "Simon & Garfunkel", "Say \"Hello\" = <Goodbye>", 1970, 9999, "03:05");
     test::addSong(list, "Toto", "A Full Twenty-Nine Char Title", 1982, 9999, "04:51");
     auto vote = [&](int r) { return "checkbox=" + voteValue(list.rows[r]) + "\r\n"; };
-    const std::string blank = "Artist2=\r\nSong2=\r\nYear2=\r\nDuration2=\r\n";
-    const std::string bodies[] = {vote(0) + vote(1) +
-                                      "Artist1=Caf\xE9 Tacvba\r\nSong1=Ojal\xE1 que "
-                                      "llueva\r\nYear1=1994\r\nDuration1=04:10\r\n" +
-                                      blank,
-                                  vote(1) + vote(2), vote(2) + vote(0), vote(0)};
-    const char* forms[] = {"qp", "base64", "alternative", "latin1"};
-
+    // A mail in each form the script writes; the first with a proposal.
+    const std::pair<const char*, std::string> mails[] = {
+        {"qp",
+         vote(0) + vote(1) +
+             "Artist1=Caf\xE9 Tacvba\r\nSong1=Ojal\xE1 que llueva\r\n"
+             "Year1=1994\r\nDuration1=04:10\r\nArtist2=\r\nSong2=\r\nYear2=\r\nDuration2=\r\n"},
+        {"base64", vote(1) + vote(2)},
+        {"alternative", vote(2) + vote(0)},
+        {"latin1", vote(0)}};
     test::TempFolder f;
     std::string plain,
         command = "python3 " + test::sourcePath("tests/votes/data/write_mails.py") + " " + f.folder;
     for (int n = 1; n <= 4; ++n) {
-        const std::string body = "body" + std::to_string(n);
-        f.writeFile(body, bodies[n - 1]);
-        command += std::string(" ") + forms[n - 1] + ":" + f.folder + body;
+        const std::string body = f.folder + "body" + std::to_string(n);
+        f.writeFile("body" + std::to_string(n), mails[n - 1].second);
+        command += std::string(" ") + mails[n - 1].first + ":" + body;
         plain += "From: Voter " + std::to_string(n) + " <voter" + std::to_string(n) +
-                 "@example.org>\n\n" + bodies[n - 1] + "\n\n";
+                 "@example.org>\n\n" + mails[n - 1].second + "\n\n";
     }
     ASSERT_EQ(std::system(command.c_str()), 0) << "python3 must be installed: " << command;
     ASSERT_EQ(convertMailFolder(f.folder + "mails", f.folder + "outlook.box", "HIT-VAULT"), 4);

@@ -7,52 +7,42 @@
 
 #include "console/main_commands.h"
 #include "database/list_order.h"
+#include "database/save_list.h"
 #include "database/song_list_fixtures.h"
 #include "html/vote_form.h"
 #include "votes/vote_files.h"
 
 namespace hv {
 
-namespace {
-
-// A mail as the vote form sends it: the ticked rows, then the proposals.
-std::string mail(const std::string& sender, const SongTable& list, std::vector<int> rows,
-                 const std::string& proposal = "") {
-    std::string text = "From: " + sender + "\nSubject: HIT-VAULT\n\n";
-    for (int r : rows) text += "checkbox=" + voteValue(list.rows[r]) + "\n";
-    return text + "Artist1=" + proposal + "\nSong1=" + proposal +
-           "\nYear1=\nDuration1=\nArtist2=\n\n";
-}
-
-bool sameRows(const SongTable& a, const SongTable& b) {
-    return a.count == b.count && a.changeCount == b.changeCount &&
-           std::equal(
-               a.rows.begin(), a.rows.begin() + a.count, b.rows.begin(),
-               [](const Song& x, const Song& y) { return test::fieldsOf(x) == test::fieldsOf(y); });
-}
-
-}  // namespace
-
 TEST(VoteImportScreen, CountsTheMailboxIntoANewListOnlyWhenItsFilesAreWritten) {
     test::TestApp t;
     for (const char* title : {"One", "Two", "Three", "Four"}) t.addSong("Band", title, 1990);
     t.app.songs.changeCount = 2;
     t.app.firstShownRow = 1;
-    const SongTable before = t.app.songs;
+    const std::string before = formatSongList(t.app.songs, 2026);
     t.keys.text("q");
     runCommandKey(t.app, kKeyF11);
     t.keys.text("gx");
     runCommandKey(t.app, kKeyF11);
     EXPECT_EQ(t.app.messageText, "File : outlook.box not present..");
 
-    t.writeFile("outlook.box", mail("Ann <a@x.org>", before, {2, 1}) +
-                                   mail("Bob <b@x.org>", before, {2}, "New Band") +
-                                   mail("Ann <a@x.org>", before, {0}));
+    // A mail as the vote form sends it: the ticked rows, then a proposal.
+    auto mail = [&](const char* sender, std::vector<int> rows, const char* proposal = "") {
+        std::string text = "From: " + std::string(sender) + "\nSubject: HIT-VAULT\n\n";
+        for (int r : rows) text += "checkbox=" + voteValue(t.app.songs.rows[r]) + "\n";
+        return text + "Artist1=" + proposal + "\nSong1=" + proposal +
+               "\nYear1=\nDuration1=\nArtist2=\n\n";
+    };
+    t.writeFile("outlook.box", mail("Ann <a@x.org>", {2, 1}) +
+                                   mail("Bob <b@x.org>", {2}, "New Band") +
+                                   mail("Ann <a@x.org>", {0}));  // a double: passed over
     t.writeFile("email.txt/blocked", "");  // a folder where the sender list belongs
     t.keys.text("g y");
     EXPECT_THROW(runCommandKey(t.app, kKeyF11), ScriptExhausted);
     EXPECT_TRUE(test::shows(t, {{10, 10, "Votes NOT counted: email.txt could not be written"}}));
-    EXPECT_TRUE(sameRows(t.app.songs, before) && t.app.firstShownRow == 1);
+    EXPECT_EQ(
+        std::tuple(formatSongList(t.app.songs, 2026), t.app.songs.changeCount, t.app.firstShownRow),
+        std::tuple(before, 2, 1));
     EXPECT_EQ(test::filesOf(t, {"hitvault.bin", "email.ini"}), test::Texts(2, "(none)"));
 
     std::filesystem::remove_all(t.folder + "email.txt");
@@ -61,13 +51,12 @@ TEST(VoteImportScreen, CountsTheMailboxIntoANewListOnlyWhenItsFilesAreWritten) {
     EXPECT_TRUE(test::showsGolden(t, "tests/votes/data/vote_import_screen.txt"));
     t.keys.text("g y");
     runCommandKey(t.app, kKeyF11);
-    // Ann's second mail is a double: its vote is passed over.
     SongTable expected;
     test::addSong(expected, "Band", "Three", 1990, 3, "03:30", 2);
     test::addSong(expected, "Band", "Two", 1990, 2, "03:30", 1);
-    expected.changeCount = 3;
-    EXPECT_TRUE(sameRows(t.app.songs, expected));
-    EXPECT_EQ(std::tuple(t.app.songs.sortOrder, t.app.firstShownRow), std::tuple(kSortRanking, 0));
+    EXPECT_EQ(formatSongList(t.app.songs, 2026), formatSongList(expected, 2026));
+    EXPECT_EQ(std::tuple(t.app.songs.changeCount, t.app.songs.sortOrder, t.app.firstShownRow),
+              std::tuple(3, kSortRanking, 0));
     EXPECT_EQ(t.readFile("email.txt"), "From: Ann <a@x.org>\nFrom: Bob <b@x.org>\n");
     auto totals = [&] {
         VoteTotals v = readVoteTotals(t.folder);
@@ -77,8 +66,7 @@ TEST(VoteImportScreen, CountsTheMailboxIntoANewListOnlyWhenItsFilesAreWritten) {
     // N keeps the totals; every sender is known now.
     t.keys.text("g n");
     runCommandKey(t.app, kKeyF11);
-    EXPECT_EQ(totals(), std::tuple(3, 3, 2, 1));
-    EXPECT_EQ(t.app.songs.count, 0);
+    EXPECT_EQ(std::tuple(totals(), t.app.songs.count), std::tuple(std::tuple(3, 3, 2, 1), 0));
 }
 
 TEST(MailFolderScreen, GathersTheVoteMessagesIntoTheMailbox) {
@@ -91,8 +79,7 @@ TEST(MailFolderScreen, GathersTheVoteMessagesIntoTheMailbox) {
     t.writeFile("outlook/2.eml", "From: B\nSubject: Re: HIT-VAULT\n");
     t.keys.text("cqg");  // the configuration screen, left with Q, then Go
     EXPECT_THROW(runCommandKey(t.app, 'O'), ScriptExhausted);
-    EXPECT_TRUE(
-        test::shows(t, {{9, 10, "Subject             : HIT-VAULT"}, {15, 10, "1 emails found "}}));
+    EXPECT_TRUE(test::shows(t, {{15, 10, "1 emails found "}}));
     EXPECT_EQ(t.readFile("outlook.box"), "From: A\nSubject: HIT-VAULT\n\ncheckbox=x\n\n\n");
     t.app.settings.emailBox = "missing/outlook.box";
     t.keys.text("g");
@@ -117,13 +104,12 @@ TEST(VoteOverviewScreen, PagesClearsAndPublishesInVoteOrder) {
     t.writeFile("base2.htm", test::htmlData("template.htm"));
     t.keys.key('C').key('G').text("y");
     runCommandKey(t.app, kKeyF12);
-    EXPECT_EQ(std::tuple(t.app.songs.changeCount, t.app.songs.sortOrder),
-              std::tuple(1, kSortRanking));
-    EXPECT_TRUE(inRankingOrder(t.app.songs));
-    EXPECT_TRUE(std::all_of(t.app.songs.rows.begin(), t.app.songs.rows.end(),
-                            [](const Song& s) { return s.votes == 0; }));
+    EXPECT_EQ(
+        std::tuple(t.app.songs.changeCount, inRankingOrder(t.app.songs), t.browserCalls.size()),
+        std::tuple(1, true, 1u));
+    EXPECT_TRUE(std::none_of(t.app.songs.rows.begin(), t.app.songs.rows.end(),
+                             [](const Song& s) { return s.votes; }));
     EXPECT_NE(t.readFile("votes.htm").find("<TITLE>Vote Overview 2026</TITLE>"), std::string::npos);
-    EXPECT_EQ(t.browserCalls.size(), 1u);
 }
 
 }  // namespace hv
