@@ -34,7 +34,7 @@ std::string usageText() {
            "  TERM       the terminal type; ESCDELAY the Escape key's delay in ms\n"
            "\n"
            "Files in the working folder:\n"
-           "  hitvault.ini             the settings\n"
+           "  hitvault.ini             the settings; hitvault.enc marks a UTF-8 list\n"
            "  mysongs.txt              the song list (the setting \"Song Database\"),\n"
            "                           with backups NAME.001 to NAME.005 and backup.txt\n"
            "  band.txt song.txt count.txt rating.txt py.txt time.txt votes.txt\n"
@@ -43,7 +43,7 @@ std::string usageText() {
            "  base.htm base2.htm formbase.htm   page templates; pages are written\n"
            "                           beside them, the chart pages in htm/\n"
            "  outlook.box email.txt email.ini hitvault.bin newsongs.txt\n"
-           "                           the vote mailbox and the vote count's files\n"
+           "  votes-audit.txt          the vote mailbox and the vote count's files\n"
            "  replace.ini              the last find and replace texts\n";
 }
 
