@@ -100,7 +100,12 @@ bool encodingFromName(std::string_view name, TextEncoding& out) {
     return false;
 }
 
-bool isValidUtf8(std::string_view bytes) {
+namespace {
+
+// Whether the bytes are well-formed UTF-8; multiByte tells whether any
+// character took more than one byte.
+bool scanUtf8(std::string_view bytes, bool& multiByte) {
+    multiByte = false;
     for (size_t i = 0; i < bytes.size();) {
         if (static_cast<unsigned char>(bytes[i]) < 0x80) {
             ++i;
@@ -108,25 +113,23 @@ bool isValidUtf8(std::string_view bytes) {
         }
         const size_t n = sequenceLength(bytes.substr(i));
         if (n == 0) return false;
+        multiByte = true;
         i += n;
     }
     return true;
 }
 
+}  // namespace
+
+bool isValidUtf8(std::string_view bytes) {
+    bool multiByte;
+    return scanUtf8(bytes, multiByte);
+}
+
 TextEncoding detectEncoding(std::string_view bytes) {
     if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) return TextEncoding::Utf8WithBom;
-    bool multiByte = false;
-    for (size_t i = 0; i < bytes.size();) {
-        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
-            ++i;
-            continue;
-        }
-        const size_t n = sequenceLength(bytes.substr(i));
-        if (n == 0) return TextEncoding::Windows1252;
-        multiByte = true;
-        i += n;
-    }
-    return multiByte ? TextEncoding::Utf8 : TextEncoding::Windows1252;
+    bool multiByte;
+    return scanUtf8(bytes, multiByte) && multiByte ? TextEncoding::Utf8 : TextEncoding::Windows1252;
 }
 
 DecodedText decodeText(std::string_view bytes) {
@@ -160,6 +163,17 @@ std::string utf8ToWindows1252(std::string_view utf8, int* replaced) {
         });
     if (replaced) *replaced = count;
     return out;
+}
+
+std::optional<std::string> charsetToWindows1252(std::string_view text, const char* charset) {
+    iconv_t probe = ::iconv_open("UTF-8", charset);
+    if (probe == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+    ::iconv_close(probe);
+    const std::string utf8 = convert("UTF-8", charset, text, [](std::string_view, std::string& to) {
+        to.push_back('?');
+        return size_t{1};
+    });
+    return utf8ToWindows1252(utf8);
 }
 
 std::string windows1252ToUtf8(std::string_view text) {

@@ -11,6 +11,7 @@
 // "é" or "ü" beside a plain letter, which real names do not give.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,10 @@ DecodedText decodeText(std::string_view bytes);
 // (0x81, 0x8D, 0x8F, 0x90, 0x9D) pass as the control characters of the same
 // number, so that every byte the program holds comes back unchanged.
 std::string utf8ToWindows1252(std::string_view utf8, int* replaced = nullptr);
+// Text in a charset iconv knows by this name, as Windows-1252: bytes that
+// are not text in the charset, and characters the code page lacks, become
+// "?". Nothing when iconv does not know the charset.
+std::optional<std::string> charsetToWindows1252(std::string_view text, const char* charset);
 std::string windows1252ToUtf8(std::string_view text);
 
 // The program's text in the given encoding; the byte-order mark in front for

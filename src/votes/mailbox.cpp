@@ -1,15 +1,13 @@
 #include "votes/mailbox.h"
 
 #include <gmime/gmime.h>
-#include <iconv.h>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <unordered_map>
 
+#include "database/song_table.h"
 #include "database/text_encoding.h"
 #include "database/text_files.h"
 
@@ -36,16 +34,6 @@ void appendPieces(std::vector<std::string>& out, std::string_view line) {
     if (line.empty()) out.emplace_back();
     for (size_t at = 0; at < line.size(); at += kMailLinePiece)
         out.emplace_back(line.substr(at, kMailLinePiece));
-}
-
-char lowerCase(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string lowerCase(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) c = lowerCase(c);
-    return out;
 }
 
 std::string_view trimmed(std::string_view text) {
@@ -81,8 +69,8 @@ bool startsMessage(const std::vector<std::string_view>& lines, size_t i) {
     for (size_t j = i; j < lines.size() && !lines[j].empty(); ++j) {
         size_t name = fieldNameLength(lines[j]);
         if (!name && !isContinuation(lines[j])) return false;
-        std::string field = lowerCase(lines[j].substr(0, name));
-        if (field == "from" || field == "mime-version" || field == "content-type") known = true;
+        std::string field = upperCase(lines[j].substr(0, name));
+        if (field == "FROM" || field == "MIME-VERSION" || field == "CONTENT-TYPE") known = true;
     }
     return known;
 }
@@ -105,10 +93,10 @@ void initMime() {
 // Charsets whose text is the list's own bytes: Windows-1252 itself and the
 // labels mail programs (and browsers) use for it.
 bool isListCharset(std::string_view charset) {
-    static const char* const kSame[] = {"",           "windows-1252", "cp1252",        "x-cp1252",
-                                        "iso-8859-1", "iso_8859-1",   "latin1",        "l1",
-                                        "us-ascii",   "ascii",        "ansi_x3.4-1968"};
-    std::string name = lowerCase(trimmed(charset));
+    static const char* const kSame[] = {"",           "WINDOWS-1252", "CP1252",        "X-CP1252",
+                                        "ISO-8859-1", "ISO_8859-1",   "LATIN1",        "L1",
+                                        "US-ASCII",   "ASCII",        "ANSI_X3.4-1968"};
+    std::string name = upperCase(trimmed(charset));
     return std::any_of(std::begin(kSame), std::end(kSame),
                        [&](const char* same) { return name == same; });
 }
@@ -126,13 +114,13 @@ MessageForm messageForm(const std::vector<std::string_view>& lines, size_t from,
     for (size_t i = from; i < to; ++i) {
         size_t name = fieldNameLength(lines[i]);
         if (!name) continue;
-        std::string field = lowerCase(lines[i].substr(0, name));
+        std::string field = upperCase(lines[i].substr(0, name));
         std::string value(lines[i].substr(name + 1));
         for (size_t j = i + 1; j < to && isContinuation(lines[j]); ++j) value += lines[j];
-        if (field == "content-transfer-encoding") {
-            std::string encoding = lowerCase(trimmed(value));
-            if (encoding == "quoted-printable" || encoding == "base64") form.needsDecoding = true;
-        } else if (field == "content-type") {
+        if (field == "CONTENT-TRANSFER-ENCODING") {
+            std::string encoding = upperCase(trimmed(value));
+            if (encoding == "QUOTED-PRINTABLE" || encoding == "BASE64") form.needsDecoding = true;
+        } else if (field == "CONTENT-TYPE") {
             GObjectPtr<GMimeContentType> type(g_mime_content_type_parse(nullptr, value.c_str()));
             if (!type) continue;
             if (g_mime_content_type_is_type(type.get(), "multipart", "*")) {
@@ -148,59 +136,11 @@ MessageForm messageForm(const std::vector<std::string_view>& lines, size_t from,
     return form;
 }
 
-// Converts the whole input; a unit of `unit` bytes that cannot be converted
-// gives the replacement instead.
-std::string convert(iconv_t cd, std::string_view input, size_t unit, std::string_view replacement) {
-    std::string out(input.size() * 4 + 16, '\0');
-    char* in = const_cast<char*>(input.data());
-    size_t inLeft = input.size();
-    size_t used = 0;
-    for (;;) {
-        char* to = out.data() + used;
-        size_t room = out.size() - used;
-        const bool flushing = inLeft == 0;
-        size_t done = flushing ? iconv(cd, nullptr, nullptr, &to, &room)
-                               : iconv(cd, &in, &inLeft, &to, &room);
-        used = out.size() - room;
-        if (done != static_cast<size_t>(-1)) {
-            if (flushing) break;
-            continue;
-        }
-        if (errno == E2BIG) {
-            out.resize(out.size() * 2);
-            continue;
-        }
-        if (flushing) break;
-        // Not text in the charset, or no such character in the target.
-        size_t skip = std::min(unit, inLeft);
-        if (out.size() - used < replacement.size()) out.resize(out.size() * 2);
-        out.replace(used, replacement.size(), replacement);
-        used += replacement.size();
-        in += skip;
-        inLeft -= skip;
-    }
-    out.resize(used);
-    return out;
-}
-
-// The text in Windows-1252: every character the code page lacks, and every
-// byte that is not text in the charset, becomes "?". A charset the system
-// does not know leaves the bytes as they are.
+// The text in Windows-1252. A charset the system does not know leaves the
+// bytes as they are.
 std::string toListCharset(const std::string& text, const char* charset) {
     if (isListCharset(charset)) return text;
-    iconv_t decode = iconv_open("UTF-32LE", g_mime_charset_iconv_name(charset));
-    if (decode == reinterpret_cast<iconv_t>(-1)) return text;
-    iconv_t encode = iconv_open("WINDOWS-1252", "UTF-32LE");
-    if (encode == reinterpret_cast<iconv_t>(-1)) {
-        iconv_close(decode);
-        return text;
-    }
-    static constexpr char kWideQuestionMark[] = {'?', 0, 0, 0};
-    std::string wide = convert(decode, text, 1, std::string_view(kWideQuestionMark, 4));
-    std::string out = convert(encode, wide, 4, "?");
-    iconv_close(decode);
-    iconv_close(encode);
-    return out;
+    return charsetToWindows1252(text, g_mime_charset_iconv_name(charset)).value_or(text);
 }
 
 // The part to read: the first text/plain part, else the first text part.
