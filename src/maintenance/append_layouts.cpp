@@ -3,6 +3,7 @@
 #include <string>
 
 #include "database/song_file.h"
+#include "database/tab_fields.h"
 
 namespace hv {
 
@@ -12,29 +13,6 @@ constexpr const char* kNoDuration = "00:00";
 
 bool holds(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
-}
-
-// Where field n (counted from 0) starts, or npos when the line has fewer.
-std::size_t fieldStart(std::string_view line, int n) {
-    std::size_t at = 0;
-    for (; n > 0; --n) {
-        at = line.find('\t', at);
-        if (at == std::string_view::npos) return at;
-        ++at;
-    }
-    return at;
-}
-
-// A missing field reads as empty.
-std::string_view field(std::string_view line, int n) {
-    const std::size_t start = fieldStart(line, n);
-    if (start == std::string_view::npos) return {};
-    return line.substr(start, line.find('\t', start) - start);
-}
-
-std::string_view fieldToLineEnd(std::string_view line, int n) {
-    const std::size_t start = fieldStart(line, n);
-    return start == std::string_view::npos ? std::string_view() : line.substr(start);
 }
 
 // The Belgie artist starts at the first of these that holds a letter or
@@ -79,24 +57,29 @@ AppendLayout appendLayoutFor(std::string_view headerLine, std::string_view fileN
 }
 
 Song readTabLine(std::string_view line, AppendTabLayout layout, bool hasPlace) {
-    if (hasPlace) line = fieldToLineEnd(line, 1);
+    const Fields fields(line);
+    // Field n counted from the artist, 0; a missing one reads as empty.
+    const int artist = hasPlace ? 2 : 1;
+    auto field = [&](int n, bool toLineEnd = false) {
+        return fields.at(artist + n, toLineEnd).value_or(std::string_view());
+    };
     Song s;
-    s.artist = fitName(field(line, 0));
-    s.song = fitName(field(line, 1));
-    if (layout != AppendTabLayout::List1999) s.year = readNumber(field(line, 2));
+    s.artist = fitName(field(0));
+    s.song = fitName(field(1));
+    if (layout != AppendTabLayout::List1999) s.year = readNumber(field(2));
     s.prevRank = kNoPreviousPlace;
     std::string_view duration = kNoDuration;
     switch (layout) {
         case AppendTabLayout::List2005:
-            duration = field(line, 9);
+            duration = field(9);
             break;
         case AppendTabLayout::List2006:
-            duration = fieldToLineEnd(line, 10);
+            duration = field(10, true);
             break;
         case AppendTabLayout::Generic:
             // A song of the generic layout counts as new in this chart.
             s.prevRank = kNewSong;
-            duration = field(line, 4);
+            duration = field(4);
             break;
         default:
             break;
