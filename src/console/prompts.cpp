@@ -49,4 +49,42 @@ void showInputTooLong(App& app) {
     closeDialog(s, saved);
 }
 
+namespace {
+
+// "File %s nor %s.txt present... ", the name cut from the front when the
+// line would run past the frame.
+std::string notPresentLine(const std::string& name, size_t width) {
+    const size_t fixed = std::string("File  nor .txt present... ").size();
+    const size_t room = (width - fixed) / 2;
+    std::string shown = name.size() <= room ? name : "..." + name.substr(name.size() - room + 3);
+    return "File " + shown + " nor " + shown + ".txt present... ";
+}
+
+}  // namespace
+
+std::optional<std::string> askForFile(App& app, const char* question, int frameRight,
+                                      const std::string& emptyAnswer,
+                                      const std::function<bool(const std::string&)>& tryName) {
+    Screen& s = app.screen;
+    constexpr int kRow = 8, kCol = 20;
+    // The answer is echoed from behind the question to the frame, and so is
+    // the error line under it.
+    const int answerWidth = frameRight - (kCol + 15);
+    const size_t errorWidth = static_cast<size_t>(frameRight - kCol);
+    for (;;) {
+        putTextAt(s, kRow, kCol, std::string(29, ' '));
+        putTextAt(s, kRow, kCol, question);
+        std::optional<std::string> answer =
+            readField(s, LineField{kSettingTextMax, answerWidth, true});
+        if (!answer) return std::nullopt;
+        const std::string name = answer->empty() ? emptyAnswer : *answer;
+        if (name.empty()) return std::nullopt;
+        if (tryName(name)) return name;
+        if (tryName(name + ".txt")) return name + ".txt";
+        // Cleared to the frame: an earlier, longer line must not show through.
+        putTextAt(s, 11, kCol, std::string(errorWidth, ' '));
+        putTextAt(s, 11, kCol, notPresentLine(name, errorWidth));
+    }
+}
+
 }  // namespace hv

@@ -2,6 +2,8 @@
 // the offer to view a page, and opening a page in the browser.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "console/terminal/line_input.h"
@@ -21,5 +23,13 @@ void showMessage(App& app, const std::string& text);
 void offerView(App& app);
 void openInBrowser(App& app, const std::string& fileName);
 void showInputTooLong(App& app);
+
+// Asks for a file at row 8 of a window whose frame stands at `frameRight`
+// until `tryName` takes the answer or the answer with ".txt"; a refused one
+// gets "File %s nor %s.txt present... " under it. An empty answer stands for
+// `emptyAnswer`, or gives nothing when that is empty; Escape gives nothing.
+std::optional<std::string> askForFile(App& app, const char* question, int frameRight,
+                                      const std::string& emptyAnswer,
+                                      const std::function<bool(const std::string&)>& tryName);
 
 }  // namespace hv

@@ -14,11 +14,8 @@ constexpr Rect kFilePromptBox = kWideBox;
 constexpr Rect kLimitPromptBox = kMessageBox;
 constexpr const char* kDefaultImportFile = "2006.txt";
 
-// The answers are echoed from behind their question to the frame.
-constexpr int kFileAnswerWidth = kFilePromptBox.right - 35;
+// The answer is echoed from behind its question to the frame.
 constexpr int kLimitAnswerWidth = kLimitPromptBox.right - 52;
-// The error line of the file prompt, from column 20 to the frame.
-constexpr size_t kFileErrorWidth = kFilePromptBox.right - 20;
 
 // The previous place and duration of the last song read, as the year lists
 // of 2004 to 2006 show them while importing.
@@ -46,43 +43,18 @@ bool mayDropChanges(App& app) {
     return key == 'Y';
 }
 
-// "File %s nor %s present... " with the name cut from the front when the
-// line would run past the frame.
-std::string notPresentLine(const std::string& name) {
-    const size_t fixed = std::string("File  nor .txt present... ").size();
-    const size_t room = (kFileErrorWidth - fixed) / 2;
-    std::string shown = name.size() <= room ? name : "..." + name.substr(name.size() - room + 3);
-    return "File " + shown + " nor " + shown + ".txt present... ";
-}
-
 // Asks until the answer, or the answer with ".txt", names a readable file.
 // Nothing when the user leaves with Escape.
 std::optional<std::string> askFileToImport(App& app) {
-    Screen& s = app.screen;
-    SavedRegion saved = openDialog(s, kFilePromptBox);
-    std::optional<std::string> accepted;
-    for (;;) {
-        putTextAt(s, 8, 20, std::string(29, ' '));
-        putTextAt(s, 8, 20, "File to Import ");
-        std::optional<std::string> answer =
-            readField(s, LineField{kSettingTextMax, kFileAnswerWidth, true});
-        if (!answer) break;
-        std::string name = answer->empty() ? kDefaultImportFile : *answer;
-        if (canOpenForReading(app.path(name))) {
-            accepted = name;
-            break;
-        }
-        std::string withExtension = name + ".txt";
-        // The database name is a 200-byte field.
-        if (withExtension.size() <= kSettingTextMax && canOpenForReading(app.path(withExtension))) {
-            accepted = withExtension;
-            break;
-        }
-        putTextAt(s, 11, 20, std::string(kFileErrorWidth, ' '));
-        putTextAt(s, 11, 20, notPresentLine(name));
-    }
-    closeDialog(s, saved);
-    return accepted;
+    SavedRegion saved = openDialog(app.screen, kFilePromptBox);
+    std::optional<std::string> name = askForFile(
+        app, "File to Import ", kFilePromptBox.right, kDefaultImportFile,
+        [&](const std::string& candidate) {
+            // The database name is a 200-byte field.
+            return candidate.size() <= kSettingTextMax && canOpenForReading(app.path(candidate));
+        });
+    closeDialog(app.screen, saved);
+    return name;
 }
 
 // Asks until the answer is empty (the default limit) or a number from 1 to

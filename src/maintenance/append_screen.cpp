@@ -5,7 +5,6 @@
 
 #include "app.h"
 #include "console/prompts.h"
-#include "database/settings.h"
 #include "database/side_files.h"
 #include "database/text_format.h"
 #include "maintenance/append_songs.h"
@@ -15,43 +14,17 @@ namespace hv {
 
 namespace {
 
-constexpr int kPromptRow = 8;
-constexpr int kPromptCol = 20;
-// The answer is echoed from behind the question up to the frame.
-constexpr int kAnswerCol = kPromptCol + 15;
-constexpr int kAnswerWidth = kLargeWindow.right - kAnswerCol;
-// The error line under the prompt, from its column to the frame.
-constexpr size_t kErrorWidth = kLargeWindow.right - kPromptCol;
-
-// "File %s nor %s present... ", the name cut from the front when the line
-// would run past the frame.
-std::string notPresentLine(const std::string& name) {
-    const size_t fixed = std::string("File  nor .txt present... ").size();
-    const size_t room = (kErrorWidth - fixed) / 2;
-    std::string shown = name.size() <= room ? name : "..." + name.substr(name.size() - room + 3);
-    return "File " + shown + " nor " + shown + ".txt present... ";
-}
-
 // Asks until the answer, or the answer with ".txt", names a file that can be
 // read (a directory cannot); the layout follows the name that opened.
 // Nothing on an empty answer or Escape.
 std::optional<AppendFile> askFileToAppend(App& app) {
-    Screen& s = app.screen;
-    for (;;) {
-        putTextAt(s, kPromptRow, kPromptCol, std::string(29, ' '));
-        putTextAt(s, kPromptRow, kPromptCol, "File to Append ");
-        std::optional<std::string> answer =
-            readField(s, LineField{kSettingTextMax, kAnswerWidth, true});
-        if (!answer || answer->empty()) return std::nullopt;
-        AppendFile file = readAppendFile(app.path(*answer), *answer);
-        if (file.opened) return file;
-        const std::string withExtension = *answer + ".txt";
-        file = readAppendFile(app.path(withExtension), withExtension);
-        if (file.opened) return file;
-        // Cleared to the frame: an earlier, longer line must not show through.
-        putTextAt(s, 11, kPromptCol, std::string(kErrorWidth, ' '));
-        putTextAt(s, 11, kPromptCol, notPresentLine(*answer));
-    }
+    AppendFile file;
+    const bool opened =
+        askForFile(app, "File to Append ", kLargeWindow.right, "", [&](const std::string& name) {
+            file = readAppendFile(app.path(name), name);
+            return file.opened;
+        }).has_value();
+    return opened ? std::optional<AppendFile>(std::move(file)) : std::nullopt;
 }
 
 // A song's artist behind its label, then its title and year under it.
