@@ -5,6 +5,8 @@
 #include <csignal>
 #include <filesystem>
 
+#include "console/main_commands.h"
+#include "database/save_list.h"
 #include "support/test_app.h"
 
 namespace hv {
@@ -40,21 +42,33 @@ TEST(MainList, ScrollingBounds) {
     }
 }
 
-// Where the rescue copy cannot be written, Q on the size notice leaves the list running.
-TEST(MainList, ChangesThatCannotBeKeptEndTheRunOnlyOnASignal) {
+// Changes the terminal ends the run on go to the rescue copy in ranking order; where it cannot
+// be written, Q on the size notice leaves the list running and only a signal ends it.
+TEST(MainList, UnsavedChangesWhenTheTerminalEndsTheRun) {
     test::TestApp t;
+    t.addSong("Queen", "Song");
+    t.addSong("ABBA", "Song");
+    const std::string ranked = formatSongList(t.app.songs, t.app.settings.chartYear);
+    ASSERT_TRUE(runCommandKey(t.app, kKeyF6));
     t.app.songs.changeCount = 1;
+    auto endWith = [&](int signal) {
+        t.keys.ending(signal);
+        try {
+            runMainMenu(t.app);
+        } catch (const ProgramExit& e) {
+            return e.status;
+        }
+        return -1;
+    };
     std::filesystem::create_directory(t.folder + "mysongs.txt.save");
-    t.keys.ending(0);
-    EXPECT_THROW(runMainMenu(t.app), ScriptExhausted);
+    EXPECT_THROW(endWith(0), ScriptExhausted);
     EXPECT_EQ(t.keys.notes.at(0),
               "Could not write mysongs.txt.save: enlarge the window, then save");
-    t.keys.ending(SIGTERM);
-    try {
-        runMainMenu(t.app);
-    } catch (const ProgramExit& e) {
-        EXPECT_EQ(e.status, 128 + SIGTERM);
-    }
+    EXPECT_EQ(endWith(SIGTERM), 128 + SIGTERM);
+    std::filesystem::remove(t.folder + "mysongs.txt.save");
+    EXPECT_EQ(endWith(0), 0);
+    EXPECT_EQ(t.keys.notes.back(), "Unsaved changes kept in mysongs.txt.save");
+    EXPECT_EQ(t.readFile("mysongs.txt.save"), ranked);
 }
 
 }  // namespace hv

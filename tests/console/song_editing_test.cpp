@@ -94,11 +94,6 @@ TEST(SongEditing, EditTakesValidValuesOnOkay) {
     const auto edited = std::make_tuple(3, std::string(29, 'x'), fitName("Abc"), 1982, 9999,
                                         std::string("04:15"), 42, std::string("NL"));
     EXPECT_EQ(test::fieldsOf(row), edited);
-    // The refused year is cleared from its field.
-    t.select(0);
-    t.keys.text("y").line("2500");
-    EXPECT_THROW(editSong(t.app), ScriptExhausted);
-    EXPECT_TRUE(shows(t, {{8, 8, "Year      :        "}, {16, 8, "Year      : 1980 "}}));
 }
 
 TEST(SongEditing, InsertDeleteAndMoveWaitForRankingOrder) {
@@ -122,9 +117,12 @@ TEST(SongEditing, NoStaleTextAfterALongAnswer) {
     using Keys = std::function<void(ScriptedBackend&)>;
     const std::tuple<void (*)(App&), Keys, std::vector<test::Shown>> cases[] = {
         {editSong,
-         [&](auto& k) { k.text("a").line(sixty).text("p").line("7" + sixty); },
+         // A refused year is cleared from its field.
+         [&](auto& k) {
+             k.text("a").line(sixty).text("p").line("7" + sixty).text("y").line("2500");
+         },
          {toFrame(6, 8, "Artist    :  " + sixty.substr(0, 29)), toFrame(10, 8, "Prev Rank :  7"),
-          toFrame(16, 8, "")}},
+          toFrame(8, 8, "Year      :"), toFrame(16, 8, "Year      : 1980")}},
         {moveSong,
          [](auto& k) { k.line(std::string(60, '1')).line("2").text("n"); },
          {toFrame(9, 26, "To Place  : "), toFrame(12, 26, ""), toFrame(14, 26, "")}},

@@ -64,11 +64,6 @@ TEST_F(SaveListScreen, NewFileNamesAndTheOverwriteQuestion) {
     t.keys.text("n").line("mylist.txt").line("mysongs").text("xn").line("");
     run(kKeyF4);
     EXPECT_EQ(test::filesOf(t, {"mysongs.txt", "test.txt"}), (test::Texts{"old list\n", saved}));
-    // An existing file overwritten keeps its generation.
-    t.app.songs.rows[0].votes = 99;
-    t.keys.text("n").line("test").text("Y");
-    run(kKeyF4);
-    EXPECT_EQ(t.readFile("test.001"), saved);
 }
 
 TEST_F(SaveListScreen, QuitAsksOnlyWithChanges) {

@@ -17,9 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 constexpr TextEncoding kWindows1252 = TextEncoding::Windows1252;
 
-const std::string kHeader2026 =
-    "2026  Artist                        Song                          Year 2025 Duration Votes\n";
-
 SongTable threeSongs() {
     SongTable t;
     for (const char* artist : {"Queen", "ABBA", "Eagles"}) test::addSong(t, artist, "Song");
@@ -27,16 +24,24 @@ SongTable threeSongs() {
 }
 const std::string kThreeSongsFile = formatSongList(threeSongs(), 2026);
 
-TEST(SaveList, AReadOnlyFileIsNotReplaced) {
-    // The read-only mark counts for the superuser too.
+TEST(SaveList, ReadOnlyFilesLinksAndAFolderNamedBandTxt) {
     test::TempFolder f;
     f.writeFile("locked.txt", "old\n");
-    fs::permissions(f.folder + "locked.txt", fs::perms{0444});
-    for (auto [name, allowed] : {std::pair{"locked.txt", false}, {"new.txt", true}}) {
+    fs::permissions(f.folder + "locked.txt", fs::perms{0444});  // counts for the superuser too
+    const fs::perms private_ = fs::perms::owner_read | fs::perms::owner_write;
+    f.writeFile("real/list.txt", "old\n");
+    fs::permissions(f.folder + "real/list.txt", private_);
+    fs::create_symlink("real/list.txt", f.folder + "link.txt");
+    for (auto [name, allowed] : {std::pair{"locked.txt", false}, {"link.txt", true}}) {
         EXPECT_EQ(writeSongList(f.folder, name, threeSongs(), 2026, kWindows1252).written, allowed)
             << name;
         EXPECT_EQ(f.readFile(name), allowed ? kThreeSongsFile : "old\n") << name;
     }
+    EXPECT_TRUE(fs::is_symlink(f.folder + "link.txt"));
+    EXPECT_EQ(fs::status(f.folder + "real/list.txt").permissions(), private_);
+    // A band.txt that cannot be removed is no column file a start would load.
+    fs::create_directory(f.folder + "band.txt");
+    EXPECT_TRUE(writeSongList(f.folder, "new.txt", threeSongs(), 2026, kWindows1252).written);
 }
 
 TEST(SaveList, AFullDiskLeavesTheOldFileAndNoHalfWrittenOne) {
@@ -88,12 +93,11 @@ TEST(SaveList, ReadSaveReadKeepsEveryField) {
     };
     const std::string durations[] = {"", "03:45", "0:04:12", "12:04:12", "7"};
     test::TempFolder f;
-    std::string file = kHeader2026;
+    std::string file = test::kHeader2007;
     for (int i = 0; i < 300; ++i) {
         int prevRank = pick(3) == 0 ? 0 : (pick(2) ? 9999 : 1 + pick(10009));
-        file += std::to_string(1 + pick(10000)) + "\t" + name() + "\t" + name() + "\t" +
-                std::to_string(pick(2101)) + "\t" + std::to_string(prevRank) + "\t" +
-                durations[pick(5)] + "\t" + std::to_string(pick(1000)) + "\n";
+        file += test::genericLine(1 + pick(10000), name(), name(), pick(2101), prevRank,
+                                  durations[pick(5)], pick(1000));
     }
     f.writeFile("mysongs.txt", file + "\n");
     auto read = [&] {
@@ -128,16 +132,4 @@ TEST(Backups, GenerationsShiftButNeverOverwriteOne) {
 }
 
 }  // namespace
-TEST(SaveList, ALinkIsFollowedAndThePermissionsKept) {
-    test::TempFolder f;
-    const fs::perms private_ = fs::perms::owner_read | fs::perms::owner_write;
-    f.writeFile("real/list.txt", "old list\n");
-    fs::permissions(f.folder + "real/list.txt", private_);
-    fs::create_symlink("real/list.txt", f.folder + "link.txt");
-    ASSERT_TRUE(writeSongList(f.folder, "link.txt", threeSongs(), 2026, kWindows1252).written);
-    EXPECT_TRUE(fs::is_symlink(f.folder + "link.txt"));
-    EXPECT_EQ(f.readFile("real/list.txt"), kThreeSongsFile);
-    EXPECT_EQ(fs::status(f.folder + "real/list.txt").permissions(), private_);
-}
-
 }  // namespace hv

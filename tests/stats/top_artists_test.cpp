@@ -4,43 +4,33 @@
 
 #include <random>
 
+#include "console/main_commands.h"
+#include "database/song_list_fixtures.h"
 #include "stats/artist_grouping.h"
-#include "support/song_lists.h"
+#include "stats/top_artists_screen.h"
 
 namespace hv {
-
-namespace {
-
-// One song per letter: "AAB" gives artists A, A, B.
-SongTable artists(const std::string& letters) {
-    SongTable t;
-    for (char c : letters) test::addSong(t, std::string("Artist ") + c, "Song");
-    return t;
-}
-
-std::string letters(const std::vector<BandRow>& rows) {
-    std::string out;
-    for (const BandRow& row : rows) out += row.name.at(7);
-    return out;
-}
-
-}  // namespace
 
 TEST(TopArtists, ModesTiesAndTheCut) {
     // Averages truncate, ties keep list order; most popular scores songs / minimum.
     const std::string pq = std::string(12, 'P') + std::string(9, 'Q');
-    const std::tuple<std::string, int, int, const char*, std::vector<int>> cases[] = {
+    const std::tuple<std::string, int, int, std::string, std::vector<int>> cases[] = {
         {"BAABCD", kModeSongCount, 1, "BACD", {2, 2, 1, 1}},
         {"BAABCD", kModeAverageRanking, 1, "BACD", {4, 4, 2, 1}},
         {"BAABCD", kModeAverageRanking, 2, "BA", {4, 4}},
         {pq, kModeMostPopular, 5, "PQ", {30, 5}},
         {pq, kModeMostPopular, 10, "P", {15}}};
     for (const auto& [list, mode, minimum, expected, scores] : cases) {
-        auto ranking = rankArtists(artists(list), mode, minimum);
+        SongTable songs;  // one song per letter, the artist named by it
+        for (char c : list) test::addSong(songs, std::string(3, c), "Song");
+        std::string names;
         std::vector<int> got;
-        for (const BandRow& row : ranking) got.push_back(row.score);
-        EXPECT_EQ(letters(ranking), expected) << list << " " << mode << " " << minimum;
-        EXPECT_EQ(got, scores) << list << " " << mode << " " << minimum;
+        for (const BandRow& row : rankArtists(songs, mode, minimum)) {
+            names += row.name[0];
+            got.push_back(row.score);
+        }
+        EXPECT_EQ(std::tie(names, got), std::tie(expected, scores))
+            << list << " " << mode << " " << minimum;
     }
 }
 
@@ -79,6 +69,37 @@ TEST(TopArtists, IndexedGroupingGivesTheScansRanking) {
                           fields(rankArtistGroups(scanned, mode, minimum)))
                     << round << " " << mode << " " << minimum;
     }
+}
+
+TEST(TopArtistsScreen, KeysAndPage) {
+    test::TestApp t;
+    t.addSong("Queen", "Bohemian Rhapsody", 1975, 3);
+    t.addSong("Simon & Garfunkel", "The Boxer", 1969, 0);
+    t.addSong("Queen", "Don't Stop Me Now", 1979, 1);
+    t.addSong("The \"Quoted\" Band", "A<B>C & D", 2001, 30);
+    t.addSong("Queen", "Radio Ga Ga", 0, 9999);
+    t.app.songs.changeCount = 2;
+
+    // (-) stops at 1; G without template keeps the list.
+    for (int i = 0; i < 6; ++i) t.keys.key(kKeyMinus);
+    t.keys.key(kKeyEnd).key(kKeyPageDown).key(kKeyDown).key('G').text("x");
+    EXPECT_THROW(runCommandKey(t.app, 'A'), ScriptExhausted);
+    EXPECT_TRUE(test::showsGolden(t, "tests/stats/data/top_artists_screen.txt"));
+    EXPECT_FALSE(t.exists("artist.htm"));
+    EXPECT_EQ(std::pair(t.app.songs.count, t.app.songs.changeCount), std::pair(5, 2));
+
+    // The mode outlives the screen; the minimum does not.
+    t.keys.key('M').key('M').key('Q');
+    runCommandKey(t.app, 'A');
+    EXPECT_EQ(t.app.statisticsMode, kModeMostPopular);
+    t.keys.key('M').key('Q');
+    runCommandKey(t.app, 'A');
+    t.writeFile("base2.htm", test::htmlData("template.htm"));
+    for (int i = 0; i < 4; ++i) t.keys.key(kKeyMinus);
+    t.keys.key('G').text("y").key('Q');
+    runCommandKey(t.app, 'A');
+    EXPECT_EQ(t.browserCalls,
+              (decltype(t.browserCalls){{"/usr/bin/fake-browser", t.folder + "artist.htm"}}));
 }
 
 }  // namespace hv

@@ -25,16 +25,13 @@ std::string shellQuote(const std::string& text) {
 
 // A sanitizer build runs several times slower; a wait that passes returns as
 // soon as it can, so the longer limit costs nothing.
-template <class Done>
-bool pollUntil(int timeoutMs, Done done) {
+bool pollUntil(int timeoutMs, const std::function<bool()>& done) {
 #if defined(__SANITIZE_ADDRESS__)
     timeoutMs *= 4;
 #endif
     auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!done()) {
+    for (; !done(); std::this_thread::sleep_for(std::chrono::milliseconds(30)))
         if (std::chrono::steady_clock::now() >= deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(30));
-    }
     return true;
 }
 
@@ -126,9 +123,9 @@ void TmuxSession::resize(int columns, int rows) {
 std::string TmuxSession::line(int row) {
     std::istringstream in(capture());
     std::string text;
-    for (int r = 0; std::getline(in, text); ++r)
-        if (r == row) return text;
-    return "";
+    for (int r = 0; r <= row; ++r)
+        if (!std::getline(in, text)) return "";
+    return text;
 }
 
 std::vector<std::vector<int>> TmuxSession::colours() {

@@ -1,3 +1,5 @@
+// Counting the votes: mailboxes as lines, mail folders gathered, the count
+// and its files, and the vote overview page.
 #include "votes/vote_count.h"
 
 #include <gtest/gtest.h>
@@ -10,8 +12,10 @@
 #include "database/list_order.h"
 #include "html/vote_form.h"
 #include "support/song_lists.h"
+#include "votes/mail_folder.h"
 #include "votes/mailbox.h"
 #include "votes/vote_files.h"
+#include "votes/vote_overview.h"
 
 namespace hv {
 
@@ -46,75 +50,56 @@ auto countersOf(const VoteCounters& c) {
                             c.insertedSongs, c.newUserSongs, c.beyondCapacity};
 }
 
+// Everything a count gives, as one text.
+std::string everything(const VoteCount& c) {
+    std::string out = summary(c.songs) + "\n" + c.newSongsFile + formatVoteAudit(c.audit);
+    for (const std::string& sender : c.senders) out += sender + "\n";
+    for (int counter : countersOf(c.counters)) out += std::to_string(counter) + " ";
+    return out;
+}
+
 }  // namespace
 
-TEST(VoteCount, DoubleMailsOnAndOffAndTies) {
+TEST(VoteCount, DoubleMailsCountedWithTiesInFirstVoteOrder) {
     const SongTable list = previousList();
     // "From: C" stands in the sender list of an earlier import.
-    const std::vector<std::string> mailbox = {
-        "From: A",         vote(list, 1), vote(list, 2),         "From: B",     vote(list, 2),
-        "From: A",         vote(list, 3), "Artist1=Double Band", "Song1=Again", "Year1=2001",
-        "Duration1=04:00", "Artist2=",    vote(list, 4),         "From: C",     vote(list, 4)};
-    struct Case {
-        bool skip;
-        std::vector<int> counters;
-        std::string byVotes;
-        std::string audit;
-    } cases[] = {
-        {true,
-         {4, 2, 3, 2, 1, 0},
-         "Queen/Bohemian Rhapsody 2 1975 05:55 2;ABBA/Waterloo 1 1974 02:45 1;",
-         "From: A\tcounted\t2\t0\nFrom: B\tcounted\t1\t0\n"
-         "From: A\tdouble, votes skipped\t0\t1\nFrom: C\tdouble, votes skipped\t0\t0\n"},
-        // Ties keep the order of the first votes.
-        {false,
-         {4, 2, 6, 4, 1, 0},
-         "Queen/Bohemian Rhapsody 2 1975 05:55 2;Simon & Garfunkel/Say \"Hello\" & <Goodbye> 2 "
-         "1970 03:05 4;ABBA/Waterloo 1 1974 02:45 1;Shawn Mendes/Se\xF1orita 1 2019 03:11 3;",
-         "From: A\tcounted\t2\t0\nFrom: B\tcounted\t1\t0\n"
-         "From: A\tdouble, votes counted\t2\t1\nFrom: C\tdouble, votes counted\t1\t0\n"},
-    };
-    for (const Case& c : cases) {
-        VoteCount count = countVotes(mailbox, {list, {"From: C"}, c.skip, 2026});
-        EXPECT_EQ(countersOf(count.counters), c.counters) << c.skip;
-        EXPECT_EQ(count.senders, (std::vector<std::string>{"From: C", "From: A", "From: B"}));
-        EXPECT_EQ(formatVoteAudit(count.audit), c.audit);
-        SongTable table;
-        replaceTable(table, count.songs);
-        sortRows(table, kSortVotes);
-        EXPECT_EQ(summary({table.rows.begin(), table.rows.begin() + table.count}), c.byVotes);
-    }
+    VoteCount count =
+        countVotes({"From: A", vote(list, 1), vote(list, 2), "From: B", vote(list, 2), "From: A",
+                    vote(list, 3), vote(list, 4), "From: C", vote(list, 4)},
+                   {list, {"From: C"}, false, 2026});
+    EXPECT_EQ(countersOf(count.counters), (std::vector<int>{4, 2, 6, 4, 0, 0}));
+    EXPECT_EQ(count.senders, (std::vector<std::string>{"From: C", "From: A", "From: B"}));
+    EXPECT_EQ(formatVoteAudit(count.audit),
+              "From: A\tcounted\t2\t0\nFrom: B\tcounted\t1\t0\n"
+              "From: A\tdouble, votes counted\t2\t0\nFrom: C\tdouble, votes counted\t1\t0\n");
+    SongTable table;
+    replaceTable(table, count.songs);
+    sortRows(table, kSortVotes);
+    EXPECT_EQ(
+        summary({table.rows.begin(), table.rows.begin() + table.count}),
+        "Queen/Bohemian Rhapsody 2 1975 05:55 2;Simon & Garfunkel/Say \"Hello\" & <Goodbye> 2 "
+        "1970 03:05 4;ABBA/Waterloo 1 1974 02:45 1;Shawn Mendes/Se\xF1orita 1 2019 03:11 3;");
 }
 
 TEST(VoteCount, LinesAndLimitsThePlainRulesLeaveOpen) {
     SongTable big;
     for (int i = 1; i <= 10001; ++i)
         test::addSong(big, "Band " + std::to_string(i), "Hit " + std::to_string(i), 1990);
-    const std::string bandTen = vote(big, 10);
-    struct Case {
-        std::vector<std::string> mailbox;
-        std::string songs;
-        std::string proposals;
-    } cases[] = {
-        // A five-digit place, and numbers naming no row.
-        {{vote(big, 10001), "checkbox=00000" + bandTen.substr(13),
-          "checkbox=abcd" + bandTen.substr(13), "checkbox=99999" + bandTen.substr(13)},
-         "Band 10001/Hit 10001 1 1990 03:30 10001;Band 10/Hit 10 3 0 00:00 9999;",
-         ""},
-        // A first block without an artist, then a block cut by the end.
-        {{"From: X", "Artist1=", "Song1=Title One", "Year1=1999", "Duration1=03:00",
-          "Artist2=Second Band", "Song2=Second Song", "Year2=2000", "Duration2=04:00",
-          "Artist1=Late Band", "Song1=Late Song"},
-         "",
-         "9999\tSecond Band                  \tSecond Song                  "
-         "\t2000\t9999\t04:00\t1\n"
-         "9999\tLate Band                    \tLate Song                    \t\t9999\t\t1\n"},
-    };
-    for (const Case& c : cases) {
-        VoteCount count = countVotes(c.mailbox, {big, {}, true, 2026});
-        EXPECT_EQ(summary(count.songs), c.songs);
-        EXPECT_EQ(count.newSongsFile.substr(count.newSongsFile.find('\n') + 1), c.proposals);
-    }
+    const std::string bandTen = vote(big, 10).substr(13);
+    // A five-digit place and numbers naming no row; a first proposal without
+    // an artist, then one cut by the end.
+    VoteCount count = countVotes(
+        {"From: X", vote(big, 10001), "checkbox=00000" + bandTen, "checkbox=abcd" + bandTen,
+         "checkbox=99999" + bandTen, "Artist1=", "Song1=Title One", "Year1=1999", "Duration1=03:00",
+         "Artist2=Second Band", "Song2=Second Song", "Year2=2000", "Duration2=04:00",
+         "Artist1=Late Band", "Song1=Late Song"},
+        {big, {}, true, 2026});
+    EXPECT_EQ(summary(count.songs),
+              "Band 10001/Hit 10001 1 1990 03:30 10001;Band 10/Hit 10 3 0 00:00 9999;");
+    EXPECT_EQ(count.newSongsFile.substr(count.newSongsFile.find('\n') + 1),
+              "9999\tSecond Band                  \tSecond Song                  "
+              "\t2000\t9999\t04:00\t1\n"
+              "9999\tLate Band                    \tLate Song                    \t\t9999\t\t1\n");
     // Every sender is kept; a new song beyond the table is reported, not added.
     std::vector<std::string> mailbox;
     for (int i = 0; i <= kSongCapacity; ++i) {
@@ -123,7 +108,7 @@ TEST(VoteCount, LinesAndLimitsThePlainRulesLeaveOpen) {
     }
     mailbox.push_back("From: voter 10009");
     mailbox.push_back("checkbox=0000. Artist 0\tx - Title");
-    VoteCount count = countVotes(mailbox, {SongTable(), {}, false, 2026});
+    count = countVotes(mailbox, {SongTable(), {}, false, 2026});
     EXPECT_EQ(count.senders.size(), size_t{kSongCapacity + 1});
     EXPECT_EQ(countersOf(count.counters),
               (std::vector<int>{kSongCapacity + 2, 1, kSongCapacity + 2, kSongCapacity, 0, 1}));
@@ -162,12 +147,6 @@ TEST(VoteCount, SmallMailboxGivesTheKnownFiles) {
 
 TEST(VoteCount, HashedLookupsGiveTheScansResult) {
     const SongTable list = previousList();
-    auto everything = [](const VoteCount& c) {
-        std::string out = summary(c.songs) + "\n" + c.newSongsFile + formatVoteAudit(c.audit);
-        for (const std::string& sender : c.senders) out += sender + "\n";
-        for (int counter : countersOf(c.counters)) out += std::to_string(counter) + " ";
-        return out;
-    };
     for (unsigned seed = 1; seed <= 40; ++seed) {
         std::mt19937 random(seed);
         auto pick = [&](size_t n) { return static_cast<int>(random() % n); };
@@ -185,6 +164,99 @@ TEST(VoteCount, HashedLookupsGiveTheScansResult) {
                   everything(countVotes(mailbox, {list, known, seed % 2 == 0, 2026}, scans)))
             << seed;
     }
+}
+
+TEST(VoteCount, RealMailCountsLikeThePlainForm) {
+    const SongTable list = previousList();
+    auto votes = [&](int a, int b) { return vote(list, a) + "\r\n" + vote(list, b) + "\r\n"; };
+    // A mail in each form the script writes; the first with a proposal.
+    const std::pair<const char*, std::string> mails[] = {
+        {"qp", votes(3, 4) + "Artist1=Caf\xE9 Tacvba\r\nSong1=Ojal\xE1 que llueva\r\nYear1=1994\r\n"
+                             "Duration1=04:10\r\nArtist2=\r\nSong2=\r\nYear2=\r\nDuration2=\r\n"},
+        {"base64", votes(4, 5)},
+        {"alternative", votes(5, 3)},
+        {"latin1", vote(list, 3)}};
+    test::TempFolder f;
+    std::string plain,
+        command = "python3 " + test::sourcePath("tests/votes/data/write_mails.py") + " " + f.folder;
+    int n = 0;
+    for (const auto& [form, body] : mails) {
+        const std::string name = "body" + std::to_string(++n);
+        f.writeFile(name, body);
+        command += std::string(" ") + form + ":" + f.folder + name;
+        plain += "From: Voter " + std::to_string(n) + " <voter" + std::to_string(n) +
+                 "@example.org>\n\n" + body + "\n\n";
+    }
+    ASSERT_EQ(std::system(command.c_str()), 0) << "python3 must be installed: " << command;
+    ASSERT_EQ(convertMailFolder(f.folder + "mails", f.folder + "outlook.box", "HIT-VAULT"), 4);
+    auto counted = [&](const std::vector<std::string>& lines) {
+        return everything(countVotes(lines, {list, {}, true, 2026}));
+    };
+    const std::string expected = counted(mailboxLines(plain));
+    EXPECT_NE(expected.find("Caf\xE9 Tacvba"), std::string::npos);
+    EXPECT_EQ(counted(readMailbox(f.folder + "outlook.box").lines), expected);
+    EXPECT_EQ(counted(readMailbox(f.folder + "votes.mbox").lines), expected);
+}
+
+TEST(Mailbox, PlainMessagesReadAsTheirLines) {
+    const std::string longLine = "checkbox=" + std::string(600, 'x');
+    // Headers without an encoding, and "=3D" that quoted-printable would change.
+    const std::string text = "From: A\r\nContent-Type: text/plain; charset=us-ascii\r\n\r\n" +
+                             longLine + "\nArtist1=3D\xE9\r\r\n\nlast";
+    EXPECT_EQ(mailboxLines(text),
+              (std::vector<std::string>{"From: A", "Content-Type: text/plain; charset=us-ascii", "",
+                                        longLine.substr(0, 279), longLine.substr(279, 279),
+                                        longLine.substr(558), "Artist1=3D\xE9\r", "", "last"}));
+    // UTF-8 without a declared charset is converted; a declared Windows-1252
+    // is taken at its word even where its bytes would pass as UTF-8.
+    EXPECT_EQ(mailboxLines("From: B\n\nSe\xC3\xB1orita \xE2\x84\xA6\n\n"
+                           "From: C\nContent-Type: text/plain; charset=windows-1252\n\n\xC3\xB1\n"),
+              (std::vector<std::string>{"From: B", "", "Se\xF1orita ?", "", "From: C",
+                                        "Content-Type: text/plain; charset=windows-1252", "",
+                                        "\xC3\xB1"}));
+}
+
+TEST(MailFolder, CopiesVoteMessagesByNameAndMarker) {
+    test::TempFolder f;
+    struct File {
+        std::string name, text;
+        bool copied;
+    } files[] = {
+        {"b.eml", "From: B\nSubject: HIT-VAULT\n\nvote\n", true},
+        // The marker in the body; CR LF kept; no line end at the end.
+        {"a.eml", "From: A\r\nSubject: votes\r\n\r\nSubject: HIT-VAULT-2026", true},
+        {"c.eml", "Subject: hit-vault\n", false},
+        {"d.eml", "Subject: Re: HIT-VAULT\n", false},
+        {".e.eml", "Subject: HIT-VAULT\n", false},
+        {"f.eml/x", "Subject: HIT-VAULT\n", false},
+        // A mailbox kept in the folder is not a message of it.
+        {"outlook.box", "Subject: HIT-VAULT\n", false},
+    };
+    std::string expected;
+    for (const File& file : files) {
+        f.writeFile("mail/" + file.name, file.text);
+        if (file.copied) expected = file.text + "\n\n" + expected;
+    }
+    EXPECT_EQ(convertMailFolder(f.folder + "mail", f.folder + "mail/outlook.box", "HIT-VAULT"), 2);
+    EXPECT_EQ(f.readFile("mail/outlook.box"), expected);
+    EXPECT_EQ(convertMailFolder(f.folder + "none", f.folder + "outlook.box", "HIT-VAULT"), 0);
+    EXPECT_EQ(f.readFile("outlook.box"), "");
+    EXPECT_EQ(convertMailFolder(f.folder + "mail", f.folder + "mail/f.eml", "X"), std::nullopt);
+}
+
+TEST(VoteOverview, PageInVoteOrder) {
+    SongTable songs;
+    test::addSong(songs, "Tom & Jerry", "<Cat>", 2000, 9999, "03:00", 7).country = "US";
+    test::addSong(songs, "", "Gone").artist = "";
+    test::addSong(songs, "ABBA", "Waterloo", 1974, 9999, "02:45", 3);
+    std::string out;
+    appendVoteOverviewBody(out, songs, 2026);
+    EXPECT_EQ(
+        out,
+        " 2026  Vote Overview                                                  Votes \n"
+        "       =============                                                  ===== \n\n"
+        "    1. Tom &amp; Jerry                   - &lt;Cat&gt;                             7  US\n"
+        "    3. ABBA                          - Waterloo                          3  \n");
 }
 
 }  // namespace hv
