@@ -4,11 +4,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <string>
-#include <vector>
 
 #include "database/text_files.h"
 #include "support/test_app.h"
@@ -16,8 +13,7 @@
 
 namespace hv::test {
 
-// A copy of example/ with a sound player and a browser that only note how
-// they were called (in sbplay.log and fake-browser.log).
+// A copy of example/ with a sound player and browser that log their calls to <name>.log.
 struct SampleFolder {
     std::string path =
         std::filesystem::temp_directory_path() / ("hitvault-sample-" + std::to_string(getpid()));
@@ -32,13 +28,9 @@ struct SampleFolder {
             std::filesystem::permissions(path + "/.bin/" + name, std::filesystem::perms::owner_all);
         }
     }
-    ~SampleFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
+    ~SampleFolder() { std::filesystem::remove_all(path); }
     std::vector<std::string> environment() const {
-        const char* searchPath = std::getenv("PATH");
-        return {"PATH=" + path + "/.bin:" + (searchPath ? searchPath : "/usr/bin:/bin"),
+        return {"PATH=" + path + "/.bin:" + std::getenv("PATH"),
                 "BROWSER=" + path + "/.bin/fake-browser"};
     }
     std::string file(const std::string& name) const {

@@ -12,8 +12,7 @@
 
 namespace hv {
 
-// $BROWSER first (the first of a list), else an xdg-open program on the PATH; the browser gets
-// one argument, without a shell and without waiting.
+// $BROWSER first, else xdg-open on the PATH; one argument, no shell, no waiting.
 TEST(SystemEnvironment, ChoosingAndStartingTheBrowser) {
     test::TempFolder f;
     EXPECT_EQ(chooseBrowser("firefox:chromium", "/usr/bin"), "firefox");
@@ -31,7 +30,6 @@ TEST(SystemEnvironment, ChoosingAndStartingTheBrowser) {
     for (int i = 0; i < 250 && !f.exists("argument.txt"); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     EXPECT_EQ(f.readFile("argument.txt"), "1|" + argument);
-    startDetached(f.folder + "no-such-program", "x");
     ::chmod(script.c_str(), 0644);
     EXPECT_EQ(chooseBrowser(nullptr, path.c_str()), "");
 }

@@ -13,8 +13,7 @@ namespace {
 
 TEST(ListOrder, FastSortGivesTheExchangeSortOrder) {
     std::mt19937 random(20240607);
-    // Few distinct keys so that equal keys are common; now and then a field
-    // left unpadded, so that one name is the start of another.
+    // Few keys, so equal keys are common; unpadded fields make names start others.
     const std::vector<std::string> names = {"ABBA",    "abba", "Queen", "Queen ",
                                             "\xC9lan", "Zz",   "Q",     std::string("Q\0x", 3),
                                             "",        "\x7F"};

@@ -1,9 +1,7 @@
 #include "database/save_list_screen.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "console/main_commands.h"
@@ -91,36 +89,6 @@ TEST_F(SaveListScreen, AListThatCannotBeWrittenIsKept) {
     EXPECT_EQ(run('Q'), -1);
     EXPECT_EQ(std::pair(t.app.songs.changeCount, files()),
               std::pair(3, test::Texts{"old list\n", "(none)", "columns\n"}));
-}
-
-// The superuser writes into any folder; another user meets its write bits.
-struct AsAnotherUser {
-    const bool switched = ::geteuid() == 0 && ::seteuid(65534) == 0;
-    bool ok() const { return switched || ::geteuid() != 0; }
-    ~AsAnotherUser() {
-        if (switched && ::seteuid(0) != 0) std::abort();
-    }
-};
-
-TEST_F(SaveListScreen, AFolderThatTakesNoNewFileGetsItsListRewrittenInPlace) {
-    namespace fs = std::filesystem;
-    fs::permissions(t.folder, fs::perms::all);
-    t.app.settings.songDatabase = "locked/mysongs.txt";
-    t.writeFile("locked/mysongs.txt", "old list\n");
-    for (char g : std::string("12345")) t.writeFile(std::string("locked/mysongs.00") + g, {'g', g});
-    // Files anyone may write, in a folder only the superuser may.
-    for (const auto& file : fs::directory_iterator(t.folder + "locked"))
-        fs::permissions(file.path(), fs::perms{0666});
-    fs::permissions(t.folder + "locked", fs::perms{0555});
-    t.keys.text("y ");
-    {
-        AsAnotherUser user;
-        if (!user.ok()) GTEST_SKIP() << "no user without the folder's write bit";
-        run(kKeyF4);
-    }
-    fs::permissions(t.folder + "locked", fs::perms::all);
-    EXPECT_EQ(test::filesOf(t, {"locked/mysongs.txt", "locked/mysongs.001", "band.txt"}),
-              (test::Texts{saved, "old list\n", "(none)"}));
 }
 
 }  // namespace hv

@@ -1,5 +1,4 @@
-// What tests of screens share: the program state with its screen, and song
-// lists.
+// What tests of screens share: the program state with its screen, and song lists.
 #pragma once
 
 #include "support/song_lists.h"

@@ -3,8 +3,6 @@
 #include <filesystem>
 
 #include "database/column_files.h"
-#include "database/save_list.h"
-#include "database/song_file.h"
 #include "database/startup_screen.h"
 #include "support/song_lists.h"
 #include "support/test_app.h"
@@ -38,9 +36,7 @@ void firstRun(test::TestApp& t) {
 }  // namespace
 
 TEST(StartUp, ImportOnlyWhenColumnFilesOrSettingsAreMissingOrUneven) {
-    // Complete files: the first q quits unread; else a new import with default
-    // settings, also when a crash left a column file short rather than a
-    // silently shortened (or emptied) list.
+    // Complete files: q quits unread; else a new import, never a list cut short by a crash.
     const std::string fourSongs =
         kDatabase.substr(0, kDatabase.size() - 2) + "4\tAdele\tHello\t2015\t0\t04:55\t0\r\n\r\n";
     for (const char* damage : {"none", "band.txt", "hitvault.ini", "eleven", "uneven", "zeroed"}) {
@@ -50,7 +46,6 @@ TEST(StartUp, ImportOnlyWhenColumnFilesOrSettingsAreMissingOrUneven) {
         t.writeFile("mysongs.txt", fourSongs);
         if (damage[0] == 'e') t.writeFile("hitvault.ini", "other.txt\n2026\n");
         if (damage[0] == 'u') t.writeFile("votes.txt", "0\n0\n");
-        // A power cut after unflushed renames: every column file empty.
         for (const char* name : kColumnFileNames)
             if (damage[0] == 'z') t.writeFile(name, "");
         if (damage[0] == 'b' || damage[0] == 'h') t.removeFile(damage);
@@ -67,8 +62,7 @@ TEST(StartUp, MissingDatabaseOrFilesThatCannotBeWritten) {
     test::TestApp missing;  // ends after its message
     EXPECT_EQ(start(missing, {"s"}, " "), 0);
 
-    // With complete column files it starts; a rescue copy is mentioned and
-    // kept, and temporary files of unfinished writes go.
+    // Column files suffice; a rescue copy is mentioned and kept, unfinished writes go.
     test::TestApp loaded;
     firstRun(loaded);
     loaded.removeFile("mysongs.txt");
@@ -81,8 +75,7 @@ TEST(StartUp, MissingDatabaseOrFilesThatCannotBeWritten) {
     EXPECT_EQ(test::filesOf(loaded, {"mysongs.txt.save", "a.hvtmpAb12Cd", "b.hvtmp12345"}),
               (test::Texts{"kept", "(none)", "kept"}));
 
-    // Unwritable settings give two messages, not an endless import; an unwritable start copy is
-    // reported. Files that cannot be written keep the songs read, loaded so that F4 saves them.
+    // An unwritable file gives a message, no endless import; the songs stay loaded for F4.
     for (const char* blocked : {"hitvault.ini", "backup.txt", "band.txt"}) {
         test::TestApp u;
         u.writeFile("mysongs.txt", kDatabase);
@@ -90,41 +83,6 @@ TEST(StartUp, MissingDatabaseOrFilesThatCannotBeWritten) {
         EXPECT_EQ(start(u, {"s"}, "  q"), 0) << blocked;
         EXPECT_EQ(u.app.messageText, "Could not write " + std::string(blocked) + " ");
         EXPECT_EQ(std::pair(u.app.songs.count, u.app.listLoaded), std::pair(3, true)) << blocked;
-    }
-}
-
-TEST(StartUp, RoundTripsKeepWhatWasRead) {
-    // A year list with a tab in a duration and a CR as a name's 29th
-    // character, and settings with a line ending in CR CR LF.
-    const std::string list =
-        "Artist Song\n"
-        "1\tQueen\tInnuendo\t1991\t5\t6\t7\t8\t9\t10\t12\t3:5\tx\n"
-        "2\t" +
-        std::string(28, 'a') + "\rzz\tTitle\t1980\t\t\t\t\t\t\t0\t04:01\n\n";
-    Settings settings = defaultSettings(2026);
-    settings.songDatabase = "list2006.txt";
-    std::string ini = formatSettings(settings);
-    ini.insert(ini.find("\n", ini.find("base.htm")), "\r\r");
-    test::TestApp first;
-    first.writeFile("list2006.txt", list);
-    first.writeFile("hitvault.ini", ini);
-    std::vector<Song> read =
-        readSongFile(first.folder + "list2006.txt", "list2006.txt", 2026, 10).songs;
-    ASSERT_EQ(read.size(), 2u);
-
-    // Start, save as F4 does, start again.
-    EXPECT_EQ(start(first, {"s"}), 0);
-    first.writeFile("list2006.txt", formatSongList(first.app.songs, first.app.settings.chartYear));
-    first.removeFile("band.txt");
-    ASSERT_TRUE(writeSettings(first.folder, first.app.settings));
-    test::TestApp next;
-    std::filesystem::copy(first.folder, next.folder, std::filesystem::copy_options::recursive);
-    EXPECT_EQ(start(next, {"s"}), 0);
-    for (const App* app : {&first.app, &next.app}) {
-        ASSERT_EQ(app->songs.count, 2);
-        for (int r = 0; r < 2; ++r)
-            EXPECT_EQ(test::fieldsOf(app->songs.rows[r]), test::fieldsOf(read[r])) << r;
-        EXPECT_EQ(app->settings.templateMain, "base.htm");
     }
 }
 

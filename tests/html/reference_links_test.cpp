@@ -15,8 +15,7 @@ std::string anchor(const std::string& address) {
 }  // namespace
 
 TEST(ReferenceLinks, BuiltAddressesAndLinkTables) {
-    // Only links beginning with "http://" or "https://" count; any other
-    // entry is passed over as if it were not there.
+    // Only "http://" and "https://" links count; other entries are passed over.
     std::vector<LinkEntry> artists;
     for (const auto& [key, link] : {std::pair{"Abba", "abba.htm"},
                                     {"Cher", "javascript:alert('http://x')"},
@@ -24,15 +23,9 @@ TEST(ReferenceLinks, BuiltAddressesAndLinkTables) {
         artists.push_back({fitName(key), link});
     const std::string ccr = fitName("Creedence Clearwater Revival");
     const std::pair<std::string, std::string> links[] = {
-        {artistInfoLink(fitName("The Rolling Stones"), {}),
-         "http://en.wikipedia.org/wiki/The_Rolling_Stones"},
         {songInfoLink(fitName("let it be"), "NL", {}), "http://nl.wikipedia.org/wiki/Let_It_Be"},
-        // Apostrophes and accents go in unchanged; quotes and markup are
-        // escaped so the attribute stays whole.
-        {songInfoLink(fitName("don't \xe9t\xe9"), "", {}),
-         "http://en.wikipedia.org/wiki/Don't_\xe9t\xe9"},
-        {lyricsLink(fitName("a \"b\" <c>"), fitName("x&y")),
-         "http://www.lyricsfreak.com/Lyrics/a/a+&quot;b&quot;+&lt;c&gt;/x&amp;y.html"},
+        // Accents go in unchanged.
+        {songInfoLink(fitName("\xe9t\xe9"), "", {}), "http://en.wikipedia.org/wiki/\xe9t\xe9"},
         // A name whose 29th character is the padding's only blank.
         {videoLink(ccr, fitName("Have You Ever Seen the Rain?")),
          "http://www.youtube.com/results?search_query="
@@ -53,8 +46,7 @@ TEST(ReferenceLinks, BuiltAddressesAndLinkTables) {
 }
 
 TEST(ReferenceLinks, IndexedLookUpGivesTheLinksOfTheScan) {
-    // Few distinct names, so keys repeat; names that lie inside others, full
-    // width, short keys, foreign schemes and end marks anywhere.
+    // Repeated keys, names inside others, short keys, foreign schemes, end marks anywhere.
     std::vector<std::string> pool = {std::string(29, 'Q'), "Queen", "Qu", "", fitName("")};
     for (const char* name : {"Queen", "Queen II", "Abba", "The Who"}) pool.push_back(fitName(name));
     const char* links[] = {"http://a/", "https://b/", "ftp://c/", "", "see http://d/", "HTTP://e/"};
@@ -63,8 +55,7 @@ TEST(ReferenceLinks, IndexedLookUpGivesTheLinksOfTheScan) {
         std::vector<LinkEntry> t;
         for (int i = 0, size = static_cast<int>(random() % 40); i < size; ++i) {
             std::string key = random() % 25 == 0 ? "xxxxxxxx" : pool[random() % std::size(pool)];
-            // A name inside a longer key, in some rounds only: such a key
-            // sends every look-up to the scan.
+            // In some rounds a name inside a longer key: it sends every look-up to the scan.
             if (round % 3 == 0 && random() % 10 == 0) key = "The " + key;
             t.push_back({key, links[random() % std::size(links)] + std::to_string(i)});
         }

@@ -1,6 +1,5 @@
-// The indexed append and double check against the pairwise scans, on random
-// lists full of doubles, doubles apart from case and look-alikes, with
-// scripted answers: the same calls with the same songs, counts and tables.
+// The indexed append and double check make the pairwise scans' calls, counts
+// and tables on random lists full of doubles and look-alikes.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -17,8 +16,7 @@ struct RandomSongs {
     std::vector<Song> known;
     int below(std::size_t n) { return static_cast<int>(random() % n); }
 
-    // Few words, so that names share many; some run past the width, end in a
-    // blank before the last character or have no words at all.
+    // Few words, so names share many; some overrun the width or are empty.
     std::string name(int words) {
         static const char* const vocabulary[] = {
             "Love",  "love", "The", "the", "You", "Me",   "Golden", "Road",    "Sky",
@@ -29,8 +27,7 @@ struct RandomSongs {
         if (below(6) == 0) text = fitName(text + " Long Long Long Long").substr(0, 27) + " X";
         return fitName(text);
     }
-    // A new song, or one picked before as it was, in other capitals, or with
-    // another end to its title.
+    // A new song, or an earlier one as it was, in other capitals or retitled.
     Song pick() {
         const int kind = known.empty() ? 0 : below(5);
         Song s = kind == 0 ? Song{} : known[below(known.size())];
@@ -52,8 +49,7 @@ std::string shown(const Song& s) {
     return s.artist + "/" + s.song + "/" + std::to_string(s.place) + " ";
 }
 
-// Runs the literal (false) and the indexed (true) form on the list; each
-// records its calls and returns its counts.
+// Runs the literal and the indexed form; each records calls, returns counts.
 template <typename Run>
 void expectSameRuns(unsigned seed, std::vector<Song> list, Run run) {
     static SongTable tables[2];  // a whole table is large: two serve all seeds

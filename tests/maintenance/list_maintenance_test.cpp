@@ -1,8 +1,6 @@
-// The list maintenance core: append layouts and appending, the word tests
-// that tell doubles and look-alikes apart, the double check, find and replace.
+// The list maintenance core: appending, doubles and look-alikes, find and replace.
 #include <gtest/gtest.h>
 
-#include "database/song_file.h"
 #include "maintenance/append_layouts.h"
 #include "maintenance/append_songs.h"
 #include "maintenance/double_check.h"
@@ -11,7 +9,6 @@
 #include "support/song_lists.h"
 
 namespace hv {
-namespace {
 
 std::string trim(const std::string& name) {
     return name.substr(0, name.find_last_not_of(' ') + 1);
@@ -31,18 +28,14 @@ TEST(AppendLayouts, EachLayoutReadsItsLines) {
         {"2007", "my.txt", "5\tA\tS\t1974\t12\t0:02:45\t99", "A|S|1974|0|02:45"},
         {"", "top1999.txt", "1\tA\tS\t1974", "A|S|0|9999|00:00"},
         {"No Place", "x.txt", "A\tS\t1974", "A|S|1974|9999|00:00"},
-        {"", "2002.txt", "3\tA\tS\t1974\t7", "A|S|1974|9999|00:00"},
-        {"", "list2004.txt", "3\tA\tS\t1974\t7\t0:03:10", "A|S|1974|9999|00:00"},
         {"", "2005.txt", "1\tA\tS\t1974\t1\t2\t3\t4\t5\t6\t0:03:10\t9", "A|S|1974|9999|03:10"},
         {"", "2006.txt", "1\tA\tS\t1974\t1\t2\t3\t4\t5\t6\t7\t3:10", "A|S|1974|9999|3:10"},
         {"Belgie", "b.txt", "001    ABBA - Waterloo 1974", "ABBA|Waterloo|1974|9999|00:00"},
         {"Belgie", "b.txt", "002    10cc - Dreadlock 1978", "10cc|Dreadlock|1978|9999|00:00"},
-        {"Belgie", "b.txt", "3.      Queen - Bohemian 1975", "Queen|Bohemian|1975|9999|00:00"},
         {"Belgie", "b.txt", "4.     \311dith Piaf - Hymne 1950", "dith Piaf|Hymne|1950|9999|00:00"},
         {"Belgie", "b.txt", "005    Nobody Here 1990", "-"},
         {"Belgie", "b.txt", "006    X - I like 10cc 1990", "-"},
         {"Winamp", "w.m3u", "0001 Artist - Title (3:45)", "Artist|Title|0|9999|03:45"},
-        {"Winamp", "w.m3u", "0003 Artist - Title (1:02:03)", "Artist|Title|0|9999|02:03"},
         {"Winamp", "w.m3u", "0004 Artist - Title (3:45", "-"},
         {"Winamp Belgie", "w.m3u", "001    ABBA - Waterloo 1974", "ABBA|Waterloo|1974|9999|00:00"},
     };
@@ -52,27 +45,19 @@ TEST(AppendLayouts, EachLayoutReadsItsLines) {
 
 TEST(AppendLayouts, FileReading) {
     test::TempFolder f;
-    f.writeFile("list.txt",
-                "Winamp\r\nskip\r\nPlaylist files:\r\n0001 A - B (3:45)\r\nnone\r\n"
-                "0002 C - D (4:00)\r\n\r\n0003 E - F (1:00)\r\n");
+    // UTF-8 reads as its Windows-1252 twin, "?" where 1252 has no character;
+    // the empty line ends the list.
+    f.writeFile(
+        "list.txt",
+        "Winamp\r\nskip\r\nPlaylist files:\r\n0001 Beyonc\xC3\xA9 - Halo \xE2\x84\xA6 (3:45)\r\n"
+        "none\r\n0002 C - D (4:00)\r\n\r\n0003 E - F (1:00)\r\n");
     AppendFile file = readAppendFile(f.folder + "list.txt", "list.txt");
-    ASSERT_EQ(file.lines.size(), 3u);  // the empty line ends the list
-    EXPECT_EQ(std::tuple(file.opened, file.lines[0]->duration, file.lines[1], file.lines[2]->song),
-              std::tuple(true, "03:45", std::nullopt, fitName("D")));
-    // A UTF-8 list appends as its Windows-1252 twin; what 1252 lacks is "?".
-    f.writeFile("utf8.txt", "No Place\nBeyonc\xC3\xA9\tHalo \xE2\x84\xA6\t2008\n");
-    file = readAppendFile(f.folder + "utf8.txt", "utf8.txt");
-    ASSERT_EQ(file.lines.size(), 1u);
-    EXPECT_EQ(std::tuple(file.lines[0]->artist, file.lines[0]->song, file.replacedCharacters),
-              std::tuple(fitName("Beyonc\xE9"), fitName("Halo ?"), 1));
-    // A list this program saved appends nothing to the list it came from.
-    SongTable t;
-    test::addSong(t, "ABBA", "Waterloo");
-    test::addSong(t, "Kinks", "Lola", 1970, 12, "04:01", 5);
-    f.writeFile("my.txt",
-                formatSongFileHeader(2007) + formatSongLine(t.rows[0]) + formatSongLine(t.rows[1]));
-    AppendResult r = appendSongs(t, readAppendFile(f.folder + "my.txt", "my.txt").lines, {});
-    EXPECT_EQ(std::tuple(r.linesRead, r.doubles, r.appended), std::tuple(2, 2, 0));
+    ASSERT_EQ(file.lines.size(), 3u);
+    EXPECT_EQ(
+        std::tuple(file.opened, file.lines[0]->artist, file.lines[0]->song, file.lines[0]->duration,
+                   file.lines[1], file.lines[2]->song, file.replacedCharacters),
+        std::tuple(true, fitName("Beyonc\xE9"), fitName("Halo ?"), "03:45", std::nullopt,
+                   fitName("D"), 1));
 }
 
 std::optional<Song> line(const std::string& artist, const std::string& title) {
@@ -100,10 +85,8 @@ TEST(AppendSongs, DoublesQuestionsAndAppendedRows) {
     EXPECT_EQ(shown, "5RoadSky ?6RoadDay ?6Sky Day ?7RoadHour?8RoadAge .");
     EXPECT_EQ(std::tuple(r.linesRead, r.doubles, r.appended, r.reachedMaximum, t.changeCount),
               std::tuple(8, 6, 1, false, 1));
-    EXPECT_EQ(test::fieldsOf(t.rows[3]),
-              test::fieldsOf(Song{4, fitName("Grateful Dead"), fitName("You Are"), 1990, kNewSong,
-                                  "03:00", 0, ""}));
-    EXPECT_EQ(test::fieldsOf(t.rows[4]), test::fieldsOf(Song{}));
+    EXPECT_EQ(std::tuple(t.rows[3].place, t.rows[3].prevRank, t.rows[3].votes, t.rows[3].country),
+              std::tuple(4, kNewSong, 0, ""));  // the appended "You Are"
 }
 
 TEST(AppendSongs, StopsAtTheMaximum) {
@@ -120,16 +103,13 @@ TEST(AppendSongs, StopsAtTheMaximum) {
     }
 }
 
-TEST(DoubleTests, VerdictsOfBothForms) {
+TEST(DoubleTests, Verdicts) {
     using V = PairVerdict;
     // candidate artist, title; listed artist, title; verdict
     const std::tuple<const char*, const char*, const char*, const char*, V> cases[] = {
         {"Grateful Dead", "Golden Road", "Grateful Dead", "Golden Road", V::Double},
-        {"GRATEFUL dead", "Golden ROAD", "Grateful Dead", "golden road", V::Double},
         {"Grateful Dead", "Golden Road", "Grateful Dead", "Golden Sky", V::LookAlike},
-        {"Grateful Dead Band", "Golden Road", "Grateful Dead", "Golden Sky", V::LookAlike},
         {"Dead Grateful", "Golden Road", "Grateful Dead", "Golden Sky", V::Different},
-        {"Grateful Dead", "Golden Road", "Kinks", "Golden Sky", V::Different},
         {"Grateful Dead", "You and Me", "Grateful Dead", "You Are", V::Different},
         {"Band", "Hey You The", "Band", "Hey Me The", V::LookAlike},  // a final THE counts
         {"Band", "Hey The Night", "Band", "Hey The Day", V::Different},
@@ -143,19 +123,16 @@ TEST(DoubleTests, VerdictsOfBothForms) {
         const Song& candidate = test::addSong(t, ca, cs);
         const Song& listed = test::addSong(t, la, ls);
         EXPECT_EQ(comparePairLiteral(candidate, listed), verdict) << cs << " / " << ls;
-        EXPECT_EQ(comparePair(nameKeys(candidate), nameKeys(listed)), verdict) << cs << " / " << ls;
     }
 }
 
 TEST(DoubleCheck, AnswersAndRenumbering) {
     using A = DoubleCheckAnswer;
-    // The answers given in turn; the pairs shown (earlier-later row and the
-    // later title, * when automatic); doubles, songs left, checking lines.
+    // Answers; pairs shown (rows, later title, * if automatic); doubles, left, lines.
     const std::tuple<std::vector<A>, const char*, int, int, int> cases[] = {
         {{A::Remove, A::Keep}, "10-11 Sky,10-11 Day,", 3, 14, 14},
         {{A::Automatic}, "10-11 Sky,10-11 Day*,", 4, 14, 14},
         {{A::Quit}, "10-11 Sky,", 2, 15, 11},
-        {{A::Keep, A::Keep, A::Keep}, "10-11 Sky,10-12 Day,11-12 Day,", 2, 15, 15},
     };
     for (const auto& [answers, pairs, doubles, left, checkingLines] : cases) {
         SongTable t;
@@ -181,32 +158,24 @@ TEST(DoubleCheck, AnswersAndRenumbering) {
                   std::tuple(std::string(pairs), 15, doubles, left, 15 - left, checkingLines));
         for (int row = 0; row < t.count; ++row) EXPECT_EQ(t.rows[row].place, row + 1);
         EXPECT_EQ(t.rows[t.count].artist, "");
-        EXPECT_EQ(t.rows[11].song.substr(7, 3), left == 14 ? "Day" : "Sky");
     }
 }
 
 TEST(FindReplace, FindsAndRefitsTheField) {
-    // artist, title, search, replacement, ignore case; the row after the
-    // change as "artist|title", names trimmed, or "-" for no change.
+    // artist, title, search, replacement, ignore case; the row after, or "-".
     const std::tuple<const char*, const char*, const char*, const char*, bool, const char*>
         cases[] = {
             {"Blue Oyster", "Blue Moon", "blue", "Red", true, "Red Oyster|Blue Moon"},
-            {"Blue Oyster", "Blue Moon", "blue", "Red", false, "-"},
-            {"Kinks", "Blue Moon", "Blue", "Red", false, "Kinks|Red Moon"},
             {"Abcdef", "x", "bcd", "WXYZ", false, "AWXYZef|x"},
             {"Sting and Police", "x", "and ", "", false, "Sting Police|x"},
             {"Abcdefghijklmnopqrstuvwxyz123", "x", "ABC", "Longer ", true,
              "Longer defghijklmnopqrstuvwxy|x"},
-            {"Kinks", "Lola", "", "Blue", false, "-"},
         };
     for (const auto& [artist, title, search, replacement, ignoreCase, expected] : cases) {
         SongTable t;
         Song& row = test::addSong(t, artist, title);
         std::optional<Replacement> change = findReplacement(row, {search, replacement}, ignoreCase);
-        if (change) {
-            EXPECT_EQ(change->field, change->inArtist ? row.artist : row.song);
-            applyReplacement(row, *change);
-        }
+        if (change) applyReplacement(row, *change);
         EXPECT_EQ(change ? trim(row.artist) + "|" + trim(row.song) : "-", expected) << artist;
         EXPECT_EQ(row.artist.size() + row.song.size(), 2 * kNameWidth) << artist;
     }
@@ -217,7 +186,6 @@ TEST(FindReplace, ReplaceFile) {
     EXPECT_FALSE(readReplaceFile(f.folder));
     const std::pair<const char*, const char*> files[] = {
         {"Beatles\r\nThe Beatles\r\n", "Beatles|The Beatles"},
-        {"Beatles\n", "Beatles|"},
         {"An artist name of forty characters long\nx", "An artist name of forty char|x"},
         {"Beyonc\xC3\xA9\n\xE2\x84\xA6", "Beyonc\xE9|?"},
     };
@@ -228,5 +196,4 @@ TEST(FindReplace, ReplaceFile) {
     }
 }
 
-}  // namespace
 }  // namespace hv

@@ -1,12 +1,10 @@
-// The list maintenance screens driven by scripted keys: F5 append, J double
-// check, R find and replace.
+// The list maintenance screens on scripted keys: F5 append, J doubles, R replace.
 #include <gtest/gtest.h>
 
 #include "console/main_commands.h"
 #include "support/test_app.h"
 
 namespace hv {
-namespace {
 
 using Names = std::vector<std::pair<const char*, const char*>>;
 
@@ -24,8 +22,7 @@ TEST(MaintenanceScreens, AppendAsksAboutLookAlikesAndCountsTheRest) {
                                       {"Zappa", "Zoot Allures"}})
         file += test::genericLine(1, artist, title);
     t.writeFile("more.txt", file + "\n");
-    // Escape and an empty answer leave; a missing name and a directory are
-    // refused alike.
+    // Escape and "" leave; a missing name and a directory are refused alike.
     t.writeFile("folder.txt/x", "");
     t.keys.key(kKeyEscape).line("").line("gone").line("folder");
     for (int i = 0; i < 2; ++i) runCommandKey(t.app, kKeyF5);
@@ -38,11 +35,10 @@ TEST(MaintenanceScreens, AppendAsksAboutLookAlikesAndCountsTheRest) {
     // Accept Golden Sky, skip Yellow River, quit at Golden Days.
     t.keys.line("more").text("asq");
     EXPECT_THROW(runCommandKey(t.app, kKeyF5), ScriptExhausted);
-    EXPECT_TRUE(test::shows(t, {{13, 28, "   2"}, {14, 28, "   3"}, {16, 28, "   5"}}));
-    EXPECT_EQ(t.app.songs.rows[4].country, "US");
+    EXPECT_EQ(std::tuple(t.app.songs.count, t.app.songs.rows[4].country), std::tuple(5, "US"));
 }
 
-TEST(MaintenanceScreens, DoubleCheckRemovesKeepsAndQuits) {
+TEST(MaintenanceScreens, DoubleCheckRemovesAndKeeps) {
     test::TestApp t;
     for (const char* title : {"Road", "Road", "Sky", "Days"})
         t.addSong("Queen", std::string("Golden ") + title);
@@ -50,20 +46,12 @@ TEST(MaintenanceScreens, DoubleCheckRemovesKeepsAndQuits) {
         t.addSong("Abba", std::string("Waterloo ") + title);
     t.app.firstShownRow = 2;
     t.app.highlightOffset = 1;
-    // R removes Golden Sky; Golden Days, moved up into its row, comes next
-    // with row 0 and is kept; then row 1 with it. A run the terminal ends
-    // at a question leaves the list whole.
+    // R removes Golden Sky; Golden Days, moved up into its row, is kept. A run
+    // the terminal ends at a question leaves the list whole.
     t.keys.text("rk");
     EXPECT_THROW(runCommandKey(t.app, 'J'), ScriptExhausted);
     EXPECT_TRUE(test::showsGolden(t, "tests/maintenance/data/double_check_screen.txt"));
     EXPECT_EQ(t.app.songs.count, 6);
-
-    // Q at the first question ends the run; the main list starts at its top.
-    t.keys.text("qx");
-    runCommandKey(t.app, 'J');
-    EXPECT_EQ(std::tuple(t.app.songs.count, t.app.songs.changeCount, t.app.firstShownRow,
-                         t.app.highlightOffset, t.keys.pending()),
-              std::tuple(6, 0, 0, 0, 0u));
 }
 
 TEST(MaintenanceScreens, FindAndReplaceAsksPerChangeAndKeepsItsTexts) {
@@ -74,8 +62,7 @@ TEST(MaintenanceScreens, FindAndReplaceAsksPerChangeAndKeepsItsTexts) {
                                       {"ELO", "Mr. Blue Sky"}})
         t.addSong(artist, title);
     t.writeFile("replace.ini", "old\nGreen\n");
-    // The replacement comes from "replace.ini". C, S, then A for the rest;
-    // the second pass asks again and is left at its first question.
+    // The replacement comes from "replace.ini"; C, S, then A for the rest.
     t.keys.key('S').line("blue").text("gcsax").key('G');
     EXPECT_THROW(runCommandKey(t.app, 'R'), ScriptExhausted);
     EXPECT_TRUE(test::showsGolden(t, "tests/maintenance/data/find_replace_screen.txt"));
@@ -83,9 +70,7 @@ TEST(MaintenanceScreens, FindAndReplaceAsksPerChangeAndKeepsItsTexts) {
               std::tuple(fitName("Moody Blues"), fitName("Mr. Green Sky")));
     EXPECT_EQ(t.readFile("replace.ini"), "blue\nGreen\n");
 
-    // Q at a question ends the pass without its message; with Ignore Case
-    // OFF "blue" is found nowhere; a text too long is refused and leaves the
-    // search empty, which searches nothing.
+    // Q ends a pass; Ignore Case OFF finds no "blue"; a text too long is refused.
     t.keys.text("gqicgx").key('S').line(std::string(29, 'x')).text("gxq");
     runCommandKey(t.app, 'R');
     const FindReplaceState& state = t.app.findReplace;
@@ -94,5 +79,4 @@ TEST(MaintenanceScreens, FindAndReplaceAsksPerChangeAndKeepsItsTexts) {
               std::tuple("Nothing to search for", "", false, false, 3, 1u));
 }
 
-}  // namespace
 }  // namespace hv

@@ -1,7 +1,5 @@
-// The real program on a copy of the sample folder: F5 appends last year's
-// list with look-alike questions answered, J checks the result for doubles,
-// and F4 saves it. The core does the same work on the same files beside it
-// for the list that must be saved.
+// The real program appends last year's list (F5), checks doubles (J) and
+// saves (F4): the same list the core makes of the same files.
 #include <gtest/gtest.h>
 
 #include "console/sample_folder.h"
@@ -11,15 +9,13 @@
 #include "maintenance/double_check.h"
 
 namespace hv {
-namespace {
 
 using test::press;
 
 TEST(MaintenanceTmux, AppendDoubleCheckAndSave) {
     HV_REQUIRE_TMUX();
     test::SampleFolder sample;
-    // Look-alikes accepted and skipped in turn, A at the first pair of the
-    // double check.
+    // Look-alikes accepted and skipped in turn, then the double check on A.
     SongTable list;
     std::vector<Song> start =
         readSongFile(sample.path + "/mysongs.txt", "mysongs.txt", 2026, kDefaultImportLimit).songs;
@@ -53,5 +49,4 @@ TEST(MaintenanceTmux, AppendDoubleCheckAndSave) {
     EXPECT_EQ(tmux.exitStatus(), 0);
 }
 
-}  // namespace
 }  // namespace hv

@@ -17,7 +17,6 @@ TEST(TopArtists, ModesTiesAndTheCut) {
     const std::tuple<std::string, int, int, std::string, std::vector<int>> cases[] = {
         {"BAABCD", kModeSongCount, 1, "BACD", {2, 2, 1, 1}},
         {"BAABCD", kModeAverageRanking, 1, "BACD", {4, 4, 2, 1}},
-        {"BAABCD", kModeAverageRanking, 2, "BA", {4, 4}},
         {pq, kModeMostPopular, 5, "PQ", {30, 5}},
         {pq, kModeMostPopular, 10, "P", {15}}};
     for (const auto& [list, mode, minimum, expected, scores] : cases) {
@@ -71,7 +70,7 @@ TEST(TopArtists, IndexedGroupingGivesTheScansRanking) {
     }
 }
 
-TEST(TopArtistsScreen, KeysAndPage) {
+TEST(TopArtistsScreen, Keys) {
     test::TestApp t;
     t.addSong("Queen", "Bohemian Rhapsody", 1975, 3);
     t.addSong("Simon & Garfunkel", "The Boxer", 1969, 0);
@@ -87,19 +86,6 @@ TEST(TopArtistsScreen, KeysAndPage) {
     EXPECT_TRUE(test::showsGolden(t, "tests/stats/data/top_artists_screen.txt"));
     EXPECT_FALSE(t.exists("artist.htm"));
     EXPECT_EQ(std::pair(t.app.songs.count, t.app.songs.changeCount), std::pair(5, 2));
-
-    // The mode outlives the screen; the minimum does not.
-    t.keys.key('M').key('M').key('Q');
-    runCommandKey(t.app, 'A');
-    EXPECT_EQ(t.app.statisticsMode, kModeMostPopular);
-    t.keys.key('M').key('Q');
-    runCommandKey(t.app, 'A');
-    t.writeFile("base2.htm", test::htmlData("template.htm"));
-    for (int i = 0; i < 4; ++i) t.keys.key(kKeyMinus);
-    t.keys.key('G').text("y").key('Q');
-    runCommandKey(t.app, 'A');
-    EXPECT_EQ(t.browserCalls,
-              (decltype(t.browserCalls){{"/usr/bin/fake-browser", t.folder + "artist.htm"}}));
 }
 
 }  // namespace hv

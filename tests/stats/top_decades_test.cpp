@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
-
 #include "console/main_commands.h"
 #include "database/song_list_fixtures.h"
 #include "stats/top_decades_screen.h"
@@ -13,9 +11,9 @@ namespace hv {
 TEST(TopDecades, SlotsAndLabelsAtTheirBoundaries) {
     // Outside 0 to 3009 there is no slot, also for -1 to -9 (year / 10 is 0).
     const std::tuple<int, int, const char*> cases[] = {
-        {1899, 189, "xxxx"}, {1900, 190, "190x"}, {1920, 192, "20's"},   {2000, 200, "200x"},
-        {2109, 210, "210x"}, {2110, 211, "xxxx"}, {9, 0, "xxxx"},        {3009, 300, "xxxx"},
-        {-9, -1, "xxxx"},    {3010, -1, "xxxx"},  {INT_MIN, -1, "xxxx"},
+        {1899, 189, "xxxx"}, {1900, 190, "190x"}, {1920, 192, "20's"},
+        {2109, 210, "210x"}, {2110, 211, "xxxx"}, {9, 0, "xxxx"},
+        {3009, 300, "xxxx"}, {-9, -1, "xxxx"},    {3010, -1, "xxxx"},
     };
     for (const auto& [year, slot, label] : cases) {
         EXPECT_EQ(decadeSlot(year), slot) << year;

@@ -1,6 +1,4 @@
-// The real program on a real terminal and the sample folder: a statistics
-// view opens from the main menu, writes its page to disk and returns. Each
-// view's keys and screen are tested on the scripted screen.
+// A statistics view on the real terminal writes its page and returns.
 #include <gtest/gtest.h>
 
 #include "console/sample_folder.h"

@@ -82,18 +82,9 @@ std::string FormListener::awaitPost(pid_t browser, std::chrono::seconds timeout)
     return body;
 }
 
-std::string chromiumProgram() {
-    const char* program = std::getenv("HITVAULT_CHROMIUM");  // another name or path
-    return program ? program : "chromium";
-}
-
-bool chromiumInstalled() {
-    std::string check = "command -v '" + chromiumProgram() + "' >/dev/null 2>&1";
-    return std::system(check.c_str()) == 0;
-}
-
 pid_t startChromium(const std::string& folder, const std::string& page) {
-    const std::string program = chromiumProgram(),
+    const char* named = std::getenv("HITVAULT_CHROMIUM");  // another name or path
+    const std::string program = named ? named : "chromium",
                       profile = "--user-data-dir=" + folder + "profile",
                       url = "file://" + folder + page;
     // Root may run it only without its sandbox; others repeat a harmless switch.

@@ -32,9 +32,6 @@ class FormListener {
     int port_ = 0;
 };
 
-// The program that HITVAULT_CHROMIUM names, or "chromium".
-std::string chromiumProgram();
-bool chromiumInstalled();
 // Starts headless Chromium on folder + page (its profile and its output,
 // "log", in the folder) in a process group of its own.
 pid_t startChromium(const std::string& folder, const std::string& page);

@@ -1,5 +1,4 @@
-// Counting the votes: mailboxes as lines, mail folders gathered, the count
-// and its files, and the vote overview page.
+// Counting the votes: mailboxes, mail folders, the count, its files and page.
 #include "votes/vote_count.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +7,6 @@
 #include <fstream>
 #include <random>
 
-#include "database/import.h"
-#include "database/list_order.h"
 #include "html/vote_form.h"
 #include "support/song_lists.h"
 #include "votes/mail_folder.h"
@@ -18,8 +15,6 @@
 #include "votes/vote_overview.h"
 
 namespace hv {
-
-namespace {
 
 SongTable previousList() {
     SongTable t;
@@ -58,9 +53,7 @@ std::string everything(const VoteCount& c) {
     return out;
 }
 
-}  // namespace
-
-TEST(VoteCount, DoubleMailsCountedWithTiesInFirstVoteOrder) {
+TEST(VoteCount, DoubleMailsCountedAndAudited) {
     const SongTable list = previousList();
     // "From: C" stands in the sender list of an earlier import.
     VoteCount count =
@@ -68,17 +61,9 @@ TEST(VoteCount, DoubleMailsCountedWithTiesInFirstVoteOrder) {
                     vote(list, 3), vote(list, 4), "From: C", vote(list, 4)},
                    {list, {"From: C"}, false, 2026});
     EXPECT_EQ(countersOf(count.counters), (std::vector<int>{4, 2, 6, 4, 0, 0}));
-    EXPECT_EQ(count.senders, (std::vector<std::string>{"From: C", "From: A", "From: B"}));
     EXPECT_EQ(formatVoteAudit(count.audit),
               "From: A\tcounted\t2\t0\nFrom: B\tcounted\t1\t0\n"
               "From: A\tdouble, votes counted\t2\t0\nFrom: C\tdouble, votes counted\t1\t0\n");
-    SongTable table;
-    replaceTable(table, count.songs);
-    sortRows(table, kSortVotes);
-    EXPECT_EQ(
-        summary({table.rows.begin(), table.rows.begin() + table.count}),
-        "Queen/Bohemian Rhapsody 2 1975 05:55 2;Simon & Garfunkel/Say \"Hello\" & <Goodbye> 2 "
-        "1970 03:05 4;ABBA/Waterloo 1 1974 02:45 1;Shawn Mendes/Se\xF1orita 1 2019 03:11 3;");
 }
 
 TEST(VoteCount, LinesAndLimitsThePlainRulesLeaveOpen) {
@@ -86,39 +71,28 @@ TEST(VoteCount, LinesAndLimitsThePlainRulesLeaveOpen) {
     for (int i = 1; i <= 10001; ++i)
         test::addSong(big, "Band " + std::to_string(i), "Hit " + std::to_string(i), 1990);
     const std::string bandTen = vote(big, 10).substr(13);
-    // A five-digit place and numbers naming no row; a first proposal without
-    // an artist, then one cut by the end.
-    VoteCount count = countVotes(
-        {"From: X", vote(big, 10001), "checkbox=00000" + bandTen, "checkbox=abcd" + bandTen,
-         "checkbox=99999" + bandTen, "Artist1=", "Song1=Title One", "Year1=1999", "Duration1=03:00",
-         "Artist2=Second Band", "Song2=Second Song", "Year2=2000", "Duration2=04:00",
-         "Artist1=Late Band", "Song1=Late Song"},
-        {big, {}, true, 2026});
+    // A five-digit place, and numbers naming no row.
+    VoteCount count = countVotes({"From: X", vote(big, 10001), "checkbox=00000" + bandTen,
+                                  "checkbox=abcd" + bandTen, "checkbox=99999" + bandTen},
+                                 {big, {}, true, 2026});
     EXPECT_EQ(summary(count.songs),
               "Band 10001/Hit 10001 1 1990 03:30 10001;Band 10/Hit 10 3 0 00:00 9999;");
-    EXPECT_EQ(count.newSongsFile.substr(count.newSongsFile.find('\n') + 1),
-              "9999\tSecond Band                  \tSecond Song                  "
-              "\t2000\t9999\t04:00\t1\n"
-              "9999\tLate Band                    \tLate Song                    \t\t9999\t\t1\n");
     // Every sender is kept; a new song beyond the table is reported, not added.
     std::vector<std::string> mailbox;
     for (int i = 0; i <= kSongCapacity; ++i) {
         mailbox.push_back("From: voter " + std::to_string(i));
         mailbox.push_back("checkbox=0000. Artist " + std::to_string(i) + "\tx - Title");
     }
-    mailbox.push_back("From: voter 10009");
-    mailbox.push_back("checkbox=0000. Artist 0\tx - Title");
     count = countVotes(mailbox, {SongTable(), {}, false, 2026});
     EXPECT_EQ(count.senders.size(), size_t{kSongCapacity + 1});
     EXPECT_EQ(countersOf(count.counters),
-              (std::vector<int>{kSongCapacity + 2, 1, kSongCapacity + 2, kSongCapacity, 0, 1}));
-    EXPECT_EQ(count.songs.front().votes, 2);
+              (std::vector<int>{kSongCapacity + 1, 0, kSongCapacity + 1, kSongCapacity, 0, 1}));
 }
 
 TEST(VoteCount, SmallMailboxGivesTheKnownFiles) {
     test::TempFolder f;
     f.writeFile("email.txt", "From: Bert <bert@example.org>\n");
-    // A short statistics file: its missing totals read as 0.
+    // A short statistics file: the missing totals read as 0.
     f.writeFile("hitvault.bin", std::string("\x0A\0\0\0\x07\0", 6));
     auto box = readMailbox(test::sourcePath("tests/votes/data/small.box"));
     ASSERT_TRUE(box.opened);
@@ -172,7 +146,7 @@ TEST(VoteCount, RealMailCountsLikeThePlainForm) {
     // A mail in each form the script writes; the first with a proposal.
     const std::pair<const char*, std::string> mails[] = {
         {"qp", votes(3, 4) + "Artist1=Caf\xE9 Tacvba\r\nSong1=Ojal\xE1 que llueva\r\nYear1=1994\r\n"
-                             "Duration1=04:10\r\nArtist2=\r\nSong2=\r\nYear2=\r\nDuration2=\r\n"},
+                             "Duration1=04:10\r\n"},
         {"base64", votes(4, 5)},
         {"alternative", votes(5, 3)},
         {"latin1", vote(list, 3)}};
@@ -200,20 +174,15 @@ TEST(VoteCount, RealMailCountsLikeThePlainForm) {
 
 TEST(Mailbox, PlainMessagesReadAsTheirLines) {
     const std::string longLine = "checkbox=" + std::string(600, 'x');
-    // Headers without an encoding, and "=3D" that quoted-printable would change.
-    const std::string text = "From: A\r\nContent-Type: text/plain; charset=us-ascii\r\n\r\n" +
-                             longLine + "\nArtist1=3D\xE9\r\r\n\nlast";
-    EXPECT_EQ(mailboxLines(text),
-              (std::vector<std::string>{"From: A", "Content-Type: text/plain; charset=us-ascii", "",
-                                        longLine.substr(0, 279), longLine.substr(279, 279),
-                                        longLine.substr(558), "Artist1=3D\xE9\r", "", "last"}));
-    // UTF-8 without a declared charset is converted; a declared Windows-1252
-    // is taken at its word even where its bytes would pass as UTF-8.
-    EXPECT_EQ(mailboxLines("From: B\n\nSe\xC3\xB1orita \xE2\x84\xA6\n\n"
-                           "From: C\nContent-Type: text/plain; charset=windows-1252\n\n\xC3\xB1\n"),
-              (std::vector<std::string>{"From: B", "", "Se\xF1orita ?", "", "From: C",
-                                        "Content-Type: text/plain; charset=windows-1252", "",
-                                        "\xC3\xB1"}));
+    // "=3D" that quoted-printable would change; undeclared UTF-8 is converted,
+    // a declared Windows-1252 taken at its word though it would pass as UTF-8.
+    EXPECT_EQ(mailboxLines("From: A\r\n\r\n" + longLine + "\nArtist1=3D\xE9\r\r\n\n" +
+                           "From: B\n\nSe\xC3\xB1orita \xE2\x84\xA6\n\nFrom: C\n"
+                           "Content-Type: text/plain; charset=windows-1252\n\n\xC3\xB1\n"),
+              (std::vector<std::string>{
+                  "From: A", "", longLine.substr(0, 279), longLine.substr(279, 279),
+                  longLine.substr(558), "Artist1=3D\xE9\r", "", "From: B", "", "Se\xF1orita ?", "",
+                  "From: C", "Content-Type: text/plain; charset=windows-1252", "", "\xC3\xB1"}));
 }
 
 TEST(MailFolder, CopiesVoteMessagesByNameAndMarker) {
@@ -225,7 +194,6 @@ TEST(MailFolder, CopiesVoteMessagesByNameAndMarker) {
         {"b.eml", "From: B\nSubject: HIT-VAULT\n\nvote\n", true},
         // The marker in the body; CR LF kept; no line end at the end.
         {"a.eml", "From: A\r\nSubject: votes\r\n\r\nSubject: HIT-VAULT-2026", true},
-        {"c.eml", "Subject: hit-vault\n", false},
         {"d.eml", "Subject: Re: HIT-VAULT\n", false},
         {".e.eml", "Subject: HIT-VAULT\n", false},
         {"f.eml/x", "Subject: HIT-VAULT\n", false},
@@ -239,9 +207,6 @@ TEST(MailFolder, CopiesVoteMessagesByNameAndMarker) {
     }
     EXPECT_EQ(convertMailFolder(f.folder + "mail", f.folder + "mail/outlook.box", "HIT-VAULT"), 2);
     EXPECT_EQ(f.readFile("mail/outlook.box"), expected);
-    EXPECT_EQ(convertMailFolder(f.folder + "none", f.folder + "outlook.box", "HIT-VAULT"), 0);
-    EXPECT_EQ(f.readFile("outlook.box"), "");
-    EXPECT_EQ(convertMailFolder(f.folder + "mail", f.folder + "mail/f.eml", "X"), std::nullopt);
 }
 
 TEST(VoteOverview, PageInVoteOrder) {
@@ -251,12 +216,7 @@ TEST(VoteOverview, PageInVoteOrder) {
     test::addSong(songs, "ABBA", "Waterloo", 1974, 9999, "02:45", 3);
     std::string out;
     appendVoteOverviewBody(out, songs, 2026);
-    EXPECT_EQ(
-        out,
-        " 2026  Vote Overview                                                  Votes \n"
-        "       =============                                                  ===== \n\n"
-        "    1. Tom &amp; Jerry                   - &lt;Cat&gt;                             7  US\n"
-        "    3. ABBA                          - Waterloo                          3  \n");
+    EXPECT_EQ(out, readWholeFile(test::sourcePath("tests/votes/data/vote_overview_page.txt")));
 }
 
 }  // namespace hv

@@ -6,8 +6,7 @@
 
 namespace hv {
 
-// A tab in the last stop fills its row and no more (it used to loop for
-// ever); row text is cut at the edge and shows control bytes as blanks.
+// A tab in the last stop fills its row and no more; row text is cut, control bytes blank.
 TEST(Screen, TabsAndRowTextStayOnTheirRow) {
     test::TestApp t;
     Screen& s = t.app.screen;
